@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPushButton>
+
+// A button that only takes the keyboard focus away from a list after a choice. It is
+// part of the window but paints nothing, so the child never sees it.
+class FocusButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit FocusButton(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

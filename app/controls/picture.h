@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/controls/click_tracker.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture from the resources: a picture box (framed, on its own background) or a plain
+// image. Both take their own clicks. On a high-density screen the picture is drawn from
+// its double-size rendering when one is shipped, so it stays crisp.
+class Picture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { PictureBox, Image };
+
+    Picture(Kind kind, QWidget* parent);
+
+    // `resource` is a ":/..." path; "<name>@2x.png" beside it is used on dense screens.
+    void setPicture(const QString& resource);
+    void setBackColour(int colour);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Kind m_kind;
+    QPixmap m_picture;
+    QPixmap m_doubleSize;
+    int m_backColour = 0xFFFFFF;
+    ClickTracker m_clicks;
+};

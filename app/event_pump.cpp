@@ -1,0 +1,8 @@
+#include "app/event_pump.h"
+
+#include <QCoreApplication>
+
+void ApplicationEventPump::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}

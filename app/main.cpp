@@ -1,0 +1,27 @@
+#include "app/event_pump.h"
+#include "app/frmMath.h"
+#include "problems/random_source.h"
+#include "speech/espeak_speech_engine.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Numivox"));
+    QApplication::setDesktopFileName(QStringLiteral("numivox"));
+    // The same look on every desktop: the window is laid out to the pixel.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const std::unique_ptr<SpeechEngine> speech = createSystemSpeechEngine();
+    ClockRandomSource random;
+    ApplicationEventPump pump;
+    frmMath window(*speech, random, pump);
+    window.Form_Load();
+    // Closing the window during the start-up pause ends the program before the event
+    // loop was ever entered.
+    if (window.isClosed())
+        return 0;
+    return app.exec();
+}
