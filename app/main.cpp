@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numivox"));
-    QApplication::setDesktopFileName(QStringLiteral("numivox"));
+    QApplication::setDesktopFileName(QStringLiteral("org.numivox.Numivox"));
     // The same look on every desktop: the window is laid out to the pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
