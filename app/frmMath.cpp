@@ -31,12 +31,10 @@ void setTextColours(QWidget* widget, int foreColour)
 {
     if (foreColour < 0)
         return;
-    // Only the enabled look: a disabled control keeps its greyed text.
+    // The caption only: the controls inside keep their own text colours, greyed when disabled.
     QPalette pal = widget->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         pal.setColor(group, QPalette::WindowText, Colours::toQColor(foreColour));
-        pal.setColor(group, QPalette::Text, Colours::toQColor(foreColour));
-    }
     widget->setPalette(pal);
 }
 
