@@ -80,6 +80,13 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void Label::applyFont(const QFont& font)
+{
+    // Captions change on every draw of a number; setting an equal font again is not free.
+    if (font != this->font())
+        setFont(font);
+}
+
 void Label::fitToCaption()
 {
     if (m_designBox.isNull())
@@ -95,12 +102,12 @@ void Label::fitToCaption()
                 = std::max(6, static_cast<int>(std::floor(font.pixelSize() * m_designBox.width() / double(textWidth))));
             font.setPixelSize(size);
         }
-        setFont(font);
+        applyFont(font);
         setGeometry(m_designBox);
         return;
     }
 
-    setFont(font);
+    applyFont(font);
     const QFontMetrics metrics(font);
     const int width = text().isEmpty() ? 0 : metrics.horizontalAdvance(text()) + 2;
     const int height = metrics.height();

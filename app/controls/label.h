@@ -41,6 +41,7 @@ protected:
 
 private:
     void fitToCaption();
+    void applyFont(const QFont& font);
 
     QRect m_designBox;
     QFont m_designFont;
