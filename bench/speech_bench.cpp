@@ -1,0 +1,311 @@
+// Figures for the speech engine: what a speak() costs the GUI thread, how long eSpeak takes
+// per phrase, and how soon a phrase is heard. Prints plain numbers; never fails for lack
+// of a sound server.
+//
+//   speech_bench               all figures
+//   speech_bench --say TEXT... only speaks the phrases, one after the other, through the
+//                              real engine and waits for them to be played, for checking
+//                              by ear or with a recording
+
+#include "speech/espeak_speech_engine.h"
+#include "speech/espeak_synthesizer.h"
+
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const QStringList kPhrases{
+    "welcome to numivox, standard mode. click on flashcard to begin",
+    "standard mode",
+    "click flashcard",
+    "interactive mode",
+    "click possible answers to the right",
+    "first choose a timer value in seconds",
+    "timer mode",
+    "5 seconds.",
+    "click flash card for answer",
+    "click flash card to continue",
+    "24",
+    "7 plus 5",
+    "12 divided by 3",
+    "click on correct answer to the right",
+    "wrong answer, try again",
+    "addition",
+    "subtraction",
+    "multiplication",
+    "division",
+    "the minimum number is now set to 10",
+    "the maximum number is now set to 20",
+    "ut,oh, the minimum number must be less than or equal to the maximum number  ",
+    "tavika  writes, 1 plus 1 equals 2. is tavika, correct?",
+};
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+    return values[index];
+}
+
+void benchCallCost()
+{
+    constexpr int kCalls = 2000;
+    auto engine = createSystemSpeechEngine();
+    std::vector<double> micros;
+    micros.reserve(kCalls);
+    for (int i = 0; i < kCalls; ++i) {
+        const QString& phrase = kPhrases[i % kPhrases.size()];
+        const auto start = Clock::now();
+        engine->prepare();
+        engine->speak(phrase);
+        micros.push_back(msSince(start) * 1000);
+    }
+    std::printf("prepare()+speak() call pair: median %.2f us, 99th percentile %.2f us, max %.1f us over %d calls\n",
+                percentile(micros, 0.5), percentile(micros, 0.99), percentile(micros, 1.0), kCalls);
+
+    const auto start = Clock::now();
+    engine.reset();
+    std::printf("engine destruction with up to %d phrases queued: %.1f ms\n", kCalls, msSince(start));
+}
+
+void benchSynthesis()
+{
+    constexpr int kRuns = 5;
+    EspeakSynthesizer synthesizer;
+    const auto first = Clock::now();
+    synthesizer.synthesize("addition");
+    std::printf("synthesis of the first phrase, eSpeak start included: %.1f ms\n", msSince(first));
+
+    std::printf("synthesis per phrase, median of %d runs:\n", kRuns);
+    std::vector<double> medians;
+    double totalAudio = 0;
+    for (const QString& phrase : kPhrases) {
+        std::vector<double> times;
+        std::size_t samples = 0;
+        for (int run = 0; run < kRuns; ++run) {
+            const auto start = Clock::now();
+            samples = synthesizer.synthesize(phrase).size();
+            times.push_back(msSince(start));
+        }
+        const double median = percentile(times, 0.5);
+        const double seconds = static_cast<double>(samples) / synthesizer.sampleRate();
+        medians.push_back(median);
+        totalAudio += seconds;
+        std::printf("  %6.2f ms for %5.2f s of audio  \"%s\"\n", median, seconds, qPrintable(phrase));
+    }
+    double total = 0;
+    for (const double m : medians)
+        total += m;
+    std::printf("synthesis over all phrases: median %.2f ms, max %.2f ms, %.0fx faster than real time\n",
+                percentile(medians, 0.5), percentile(medians, 1.0), totalAudio * 1000 / total);
+}
+
+// Records a sink's monitor with libpulse and notes when loud audio first arrives. A record
+// stream with a 10 ms fragment delivers the monitor continuously, and the time a loud
+// fragment reaches us is taken as the moment it was heard: an upper bound by at most one
+// fragment plus the hop to this process. Arrival times are used rather than the stream's
+// sample count because a null sink's clock can stall while it settles, which would
+// misplace a sample-count timeline. (tests/e2e/pulse_env.sh keeps a silent stream playing
+// so the sink runs like a sound card.)
+class MonitorRecorder
+{
+public:
+    static std::unique_ptr<MonitorRecorder> open()
+    {
+        pa_sample_spec format{};
+        format.format = PA_SAMPLE_S16NE;
+        format.rate = 16000;
+        format.channels = 1;
+        pa_buffer_attr attr{};
+        attr.maxlength = static_cast<uint32_t>(-1);
+        attr.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(10 * 1000, &format));
+        for (const char* device : {"test_sink.monitor", "@DEFAULT_MONITOR@"}) {
+            int error = 0;
+            pa_simple* stream = pa_simple_new(nullptr, "Numivox speech bench", PA_STREAM_RECORD, device,
+                                              "monitor", &format, nullptr, &attr, &error);
+            if (stream)
+                return std::unique_ptr<MonitorRecorder>(new MonitorRecorder(stream, device));
+        }
+        return nullptr;
+    }
+
+    ~MonitorRecorder()
+    {
+        stop_ = true;
+        reader_.join();
+        pa_simple_free(stream_);
+    }
+
+    MonitorRecorder(const MonitorRecorder&) = delete;
+    MonitorRecorder& operator=(const MonitorRecorder&) = delete;
+
+    const char* device() const { return device_; }
+
+    // Forgets earlier loud audio; the next loud fragment counts.
+    void arm()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        firstLoud_.reset();
+    }
+
+    std::optional<Clock::time_point> waitForLoud(std::chrono::seconds timeout)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait_for(lock, timeout, [this] { return firstLoud_.has_value(); });
+        return firstLoud_;
+    }
+
+    // Waits until nothing loud arrived for quietFor, so one phrase does not overlap the next.
+    void waitForQuiet(std::chrono::milliseconds quietFor)
+    {
+        for (;;) {
+            Clock::time_point last;
+            {
+                const std::lock_guard<std::mutex> lock(mutex_);
+                last = lastLoud_;
+            }
+            if (Clock::now() - last > quietFor)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+private:
+    MonitorRecorder(pa_simple* stream, const char* device)
+        : stream_(stream), device_(device), reader_([this] { read(); })
+    {
+    }
+
+    void read()
+    {
+        std::vector<int16_t> fragment(160); // 10 ms
+        while (!stop_) {
+            int error = 0;
+            if (pa_simple_read(stream_, fragment.data(), fragment.size() * sizeof(int16_t), &error) < 0)
+                return;
+            const auto now = Clock::now();
+            const bool loud = std::any_of(fragment.begin(), fragment.end(),
+                                          [](int16_t s) { return s > 1000 || s < -1000; });
+            if (!loud)
+                continue;
+            {
+                const std::lock_guard<std::mutex> lock(mutex_);
+                lastLoud_ = now;
+                if (!firstLoud_)
+                    firstLoud_ = now;
+            }
+            changed_.notify_all();
+        }
+    }
+
+    pa_simple* stream_;
+    const char* device_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::optional<Clock::time_point> firstLoud_;
+    Clock::time_point lastLoud_{};
+    std::thread reader_;
+};
+
+void benchLatency()
+{
+    constexpr int kTrials = 7;
+    const QString phrase = "standard mode";
+    const auto recorder = MonitorRecorder::open();
+    if (!recorder) {
+        std::printf("speak() to first audio: no sound server\n");
+        return;
+    }
+    // Lets the sink settle before anything is timed.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+
+    auto engine = createSystemSpeechEngine();
+    const auto measure = [&]() -> std::optional<double> {
+        recorder->waitForQuiet(std::chrono::milliseconds(600));
+        recorder->arm();
+        const auto start = Clock::now();
+        engine->prepare();
+        engine->speak(phrase);
+        const auto heard = recorder->waitForLoud(std::chrono::seconds(10));
+        if (!heard)
+            return std::nullopt;
+        return std::chrono::duration<double, std::milli>(*heard - start).count();
+    };
+
+    // The first phrase also connects to the sound server (eSpeak was started by the rows above).
+    const auto cold = measure();
+    if (!cold) {
+        std::printf("speak() to first audio in %s: nothing heard within 10 s\n", recorder->device());
+        return;
+    }
+    std::printf("speak() to first audio in %s, first phrase (connects to the server): %.1f ms\n",
+                recorder->device(), *cold);
+
+    std::vector<double> warm;
+    for (int i = 0; i < kTrials; ++i) {
+        if (const auto latency = measure())
+            warm.push_back(*latency);
+    }
+    std::printf("speak() to first audio in %s, later phrases: median %.1f ms, min %.1f ms, max %.1f ms "
+                "over %zu of %d\n",
+                recorder->device(), percentile(warm, 0.5), percentile(warm, 0.0), percentile(warm, 1.0),
+                warm.size(), kTrials);
+}
+
+// Speaks the phrases as the window does and stays long enough for them to be played (their
+// length plus a second for connecting and the sound server's buffer).
+void say(const QStringList& phrases)
+{
+    EspeakSynthesizer synthesizer;
+    double seconds = 1.0;
+    for (const QString& phrase : phrases)
+        seconds += static_cast<double>(synthesizer.synthesize(phrase).size()) / synthesizer.sampleRate();
+    auto engine = createSystemSpeechEngine();
+    for (const QString& phrase : phrases) {
+        engine->prepare();
+        engine->speak(phrase);
+    }
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && QString::fromLocal8Bit(argv[1]) == "--say") {
+        QStringList phrases;
+        for (int i = 2; i < argc; ++i)
+            phrases << QString::fromLocal8Bit(argv[i]);
+        say(phrases);
+        return EXIT_SUCCESS;
+    }
+    benchSynthesis();
+    benchCallCost();
+    benchLatency();
+    return EXIT_SUCCESS;
+}

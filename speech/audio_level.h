@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Level handling for synthesised phrases. Kept apart from the synthesiser so the arithmetic
+// can be checked on hand-made signals.
+namespace audio_level {
+
+// Largest absolute sample value; 32768 for a sample at -32768.
+int peak(const std::vector<int16_t>& samples);
+
+// Scales the phrase so its peak becomes targetPeak, but never amplifies by more than maxGain
+// (so near-silence is not blown up into noise). Silence stays silence.
+void normalizePeak(std::vector<int16_t>& samples, int targetPeak, double maxGain);
+
+} // namespace audio_level

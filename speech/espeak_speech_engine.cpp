@@ -1,0 +1,192 @@
+#include "speech/espeak_speech_engine.h"
+
+#include "speech/audio_output.h"
+#include "speech/espeak_synthesizer.h"
+#include "speech/pulse_audio_output.h"
+#include "speech/speech_synthesizer.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Audio is written in pieces this long, so a stop request is noticed within about that time
+// even while the output is busy playing a long phrase.
+constexpr int kChunkMs = 40;
+
+// How long the destructor waits for the worker. Normally it finishes within a chunk, but
+// a call into a stuck sound server can block for tens of seconds; closing the window must
+// not wait for that, so the worker is then left to finish on its own (it owns everything
+// it still uses).
+constexpr std::chrono::milliseconds kStopWait{1500};
+
+struct Command
+{
+    enum class Kind { OpenOutput, Speak };
+    Kind kind = Kind::Speak;
+    QString phrase;
+};
+
+} // namespace
+
+struct EspeakSpeechEngine::Shared
+{
+    // Used by the worker thread only.
+    std::unique_ptr<SpeechSynthesizer> synthesizer;
+    std::unique_ptr<AudioOutput> output;
+
+    // Everything below is guarded by mutex.
+    std::mutex mutex;
+    std::condition_variable wake;     // new command or stop request
+    std::condition_variable finished; // worker has left its loop
+    std::deque<Command> queue;
+    bool outputOpen = false;          // the worker's view, mirrored for prepare()
+    bool openQueued = false;          // an OpenOutput command waits in the queue
+    bool stopping = false;
+    bool done = false;
+
+    bool stopRequested()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return stopping;
+    }
+
+    bool phraseQueued()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return std::any_of(queue.begin(), queue.end(),
+                           [](const Command& command) { return command.kind == Command::Kind::Speak; });
+    }
+
+    void setOutputOpen(bool open)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        outputOpen = open;
+    }
+};
+
+EspeakSpeechEngine::EspeakSpeechEngine(std::unique_ptr<SpeechSynthesizer> synthesizer,
+                                       std::unique_ptr<AudioOutput> output)
+    : shared_(std::make_shared<Shared>())
+{
+    shared_->synthesizer = std::move(synthesizer);
+    shared_->output = std::move(output);
+    // The thread gets its own reference, so the state outlives a detached worker.
+    worker_ = std::thread(&EspeakSpeechEngine::run, shared_);
+}
+
+EspeakSpeechEngine::EspeakSpeechEngine(std::unique_ptr<AudioOutput> output)
+    : EspeakSpeechEngine(std::make_unique<EspeakSynthesizer>(), std::move(output))
+{
+}
+
+EspeakSpeechEngine::~EspeakSpeechEngine()
+{
+    std::unique_lock<std::mutex> lock(shared_->mutex);
+    shared_->stopping = true;
+    shared_->queue.clear();
+    shared_->wake.notify_all();
+    const bool stopped = shared_->finished.wait_for(lock, kStopWait, [this] { return shared_->done; });
+    lock.unlock();
+    if (stopped)
+        worker_.join();
+    else
+        worker_.detach();
+}
+
+void EspeakSpeechEngine::prepare()
+{
+    const std::lock_guard<std::mutex> lock(shared_->mutex);
+    if (shared_->stopping || shared_->outputOpen || shared_->openQueued)
+        return;
+    shared_->queue.push_back(Command{Command::Kind::OpenOutput, QString()});
+    shared_->openQueued = true;
+    shared_->wake.notify_one();
+}
+
+void EspeakSpeechEngine::speak(const QString& phrase)
+{
+    const std::lock_guard<std::mutex> lock(shared_->mutex);
+    if (shared_->stopping)
+        return;
+    shared_->queue.push_back(Command{Command::Kind::Speak, phrase});
+    shared_->wake.notify_one();
+}
+
+void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
+{
+    SpeechSynthesizer& synthesizer = *shared->synthesizer;
+    AudioOutput& output = *shared->output;
+    const auto shouldStop = [&shared] { return shared->stopRequested(); };
+    const std::size_t chunkSamples =
+        std::max<std::size_t>(1, static_cast<std::size_t>(synthesizer.sampleRate()) * kChunkMs / 1000);
+
+    for (;;) {
+        Command command;
+        {
+            std::unique_lock<std::mutex> lock(shared->mutex);
+            shared->wake.wait(lock, [&shared] { return shared->stopping || !shared->queue.empty(); });
+            if (shared->stopping)
+                break;
+            command = std::move(shared->queue.front());
+            shared->queue.pop_front();
+            if (command.kind == Command::Kind::OpenOutput)
+                shared->openQueued = false;
+        }
+
+        // A failure inside synthesis or output costs one phrase, never the program.
+        try {
+            if (command.kind == Command::Kind::OpenOutput) {
+                if (!output.isOpen())
+                    shared->setOutputOpen(output.open(synthesizer.sampleRate()));
+                continue;
+            }
+
+            // Without a sound server phrases are dropped before spending time on synthesis.
+            if (!output.isOpen())
+                continue;
+            const std::vector<int16_t> audio = synthesizer.synthesize(command.phrase, shouldStop);
+            bool failed = false;
+            for (std::size_t offset = 0; offset < audio.size() && !shouldStop(); offset += chunkSamples) {
+                const std::size_t count = std::min(chunkSamples, audio.size() - offset);
+                if (!output.write(audio.data() + offset, count)) {
+                    failed = true;
+                    break;
+                }
+            }
+            if (failed) {
+                // The next prepare() sees the output closed and asks for it to be reopened.
+                output.close();
+                shared->setOutputOpen(false);
+            } else if (!audio.empty() && !shouldStop() && !shared->phraseQueued()) {
+                // Plays out the tail, which the server holds back until its buffer is full.
+                output.drain();
+            }
+        } catch (...) {
+            output.close();
+            shared->setOutputOpen(false);
+        }
+    }
+
+    // Stopping discards what the server still buffers instead of playing it out.
+    output.close();
+    // The objects go away on this thread, which is the one that used them.
+    shared->output.reset();
+    shared->synthesizer.reset();
+
+    const std::lock_guard<std::mutex> lock(shared->mutex);
+    shared->done = true;
+    shared->finished.notify_all();
+}
+
+std::unique_ptr<SpeechEngine> createSystemSpeechEngine()
+{
+    return std::make_unique<EspeakSpeechEngine>(std::make_unique<PulseAudioOutput>());
+}

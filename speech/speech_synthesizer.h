@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QString;
+
+// Turns one phrase into mono 16-bit audio. The engine depends on this rather than on eSpeak
+// so its queue can be tested with predictable audio and without eSpeak's global state.
+class SpeechSynthesizer
+{
+public:
+    // Polled while a phrase is being synthesised; returning true abandons it.
+    using StopCheck = std::function<bool()>;
+
+    virtual ~SpeechSynthesizer() = default;
+
+    virtual int sampleRate() const = 0;
+
+    // Empty when the phrase has nothing to say, synthesis failed, or shouldStop asked to stop.
+    std::vector<int16_t> synthesize(const QString& phrase) { return doSynthesize(phrase, {}); }
+    std::vector<int16_t> synthesize(const QString& phrase, const StopCheck& shouldStop)
+    {
+        return doSynthesize(phrase, shouldStop);
+    }
+
+protected:
+    virtual std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck& shouldStop) = 0;
+};

@@ -1,0 +1,344 @@
+#include "speech/audio_output.h"
+#include "speech/espeak_speech_engine.h"
+#include "speech/espeak_synthesizer.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// What the fake output saw, and switches that make it behave like a sound server that is
+// missing, dies mid-phrase, is slow to connect, or is busy playing. Shared with the test so
+// it stays readable after the engine has destroyed the output.
+struct OutputProbe
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+
+    std::vector<int16_t> played;
+    std::vector<int16_t> rendered; // what a RecordingSynthesizer produced
+    int phrasesRendered = 0;
+    int openAttempts = 0;
+    int opens = 0;
+    int closes = 0;
+    int openedRate = 0;
+    bool openedOnCallerThread = false;
+    bool inOpen = false;
+    bool inWrite = false;
+    bool destroyed = false;
+
+    bool failOpen = false;
+    int writesUntilFailure = -1; // -1: never fail
+    bool holdOpen = false;
+    bool holdWrites = false;
+    std::chrono::milliseconds writeDelay{0};
+    std::thread::id callerThread = std::this_thread::get_id();
+
+    template <typename T>
+    T get(T OutputProbe::*member)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return this->*member;
+    }
+
+    template <typename T>
+    void set(T OutputProbe::*member, T value)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            this->*member = value;
+        }
+        changed.notify_all();
+    }
+
+    std::size_t playedCount()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return played.size();
+    }
+};
+
+class FakeOutput : public AudioOutput
+{
+public:
+    explicit FakeOutput(std::shared_ptr<OutputProbe> probe) : probe_(std::move(probe)) {}
+    ~FakeOutput() override { probe_->set(&OutputProbe::destroyed, true); }
+
+    bool open(int sampleRate) override
+    {
+        std::unique_lock<std::mutex> lock(probe_->mutex);
+        ++probe_->openAttempts;
+        probe_->openedOnCallerThread = std::this_thread::get_id() == probe_->callerThread;
+        probe_->inOpen = true;
+        // Bounded, so an engine that wrongly waits for open() fails a test instead of hanging it.
+        probe_->changed.wait_for(lock, std::chrono::seconds(5), [this] { return !probe_->holdOpen; });
+        probe_->inOpen = false;
+        if (probe_->failOpen)
+            return false;
+        ++probe_->opens;
+        probe_->openedRate = sampleRate;
+        return open_ = true;
+    }
+
+    bool isOpen() const override { return open_; }
+
+    bool write(const int16_t* samples, std::size_t count) override
+    {
+        std::unique_lock<std::mutex> lock(probe_->mutex);
+        if (!open_ || probe_->writesUntilFailure == 0)
+            return false;
+        if (probe_->writesUntilFailure > 0)
+            --probe_->writesUntilFailure;
+        probe_->inWrite = true;
+        probe_->changed.wait(lock, [this] { return !probe_->holdWrites; });
+        probe_->inWrite = false;
+        probe_->played.insert(probe_->played.end(), samples, samples + count);
+        const auto delay = probe_->writeDelay;
+        lock.unlock();
+        std::this_thread::sleep_for(delay); // the time a device takes to play the chunk
+        return true;
+    }
+
+    void drain() override {}
+
+    void close() override
+    {
+        if (open_) {
+            open_ = false;
+            const std::lock_guard<std::mutex> lock(probe_->mutex);
+            ++probe_->closes;
+        }
+    }
+
+private:
+    std::shared_ptr<OutputProbe> probe_;
+    bool open_ = false; // worker thread only
+};
+
+// Predictable audio: each UTF-16 code unit of the phrase held for 50 samples, so a phrase
+// spans several of the engine's write chunks and any mix-up of phrases shows.
+class FakeSynthesizer : public SpeechSynthesizer
+{
+public:
+    static std::vector<int16_t> audioFor(const QStringList& phrases)
+    {
+        std::vector<int16_t> samples;
+        for (const QString& phrase : phrases)
+            for (const QChar c : phrase)
+                samples.insert(samples.end(), 50, static_cast<int16_t>(c.unicode()));
+        return samples;
+    }
+
+    int sampleRate() const override { return 8000; }
+
+protected:
+    std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck&) override { return audioFor({phrase}); }
+};
+
+// Real eSpeak audio, with a copy kept: eSpeak never renders a phrase twice to the same sample.
+class RecordingSynthesizer : public SpeechSynthesizer
+{
+public:
+    explicit RecordingSynthesizer(std::shared_ptr<OutputProbe> probe) : probe_(std::move(probe)) {}
+    int sampleRate() const override { return inner_.sampleRate(); }
+
+protected:
+    std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck& shouldStop) override
+    {
+        std::vector<int16_t> audio = inner_.synthesize(phrase, shouldStop);
+        const std::lock_guard<std::mutex> lock(probe_->mutex);
+        probe_->rendered.insert(probe_->rendered.end(), audio.begin(), audio.end());
+        ++probe_->phrasesRendered;
+        return audio;
+    }
+
+private:
+    EspeakSynthesizer inner_;
+    std::shared_ptr<OutputProbe> probe_;
+};
+
+// What the window does for every phrase.
+void say(SpeechEngine& engine, const QStringList& phrases)
+{
+    for (const QString& phrase : phrases) {
+        engine.prepare();
+        engine.speak(phrase);
+    }
+}
+
+constexpr int kTimeoutMs = 10000;
+
+} // namespace
+
+// The phrase queue between the window and the sound server: order, completeness, failures
+// of the output, and a prompt stop.
+class TestSpeechEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void speaksPhrasesWholeAndInOrder();
+    void phraseArrivingDuringPlaybackWaitsItsTurn();
+    void opensOutputOnWorkerWithoutBlockingCaller();
+    void missingSoundServerDropsPhrasesUntilItIsBack();
+    void failedWriteClosesOutputAndNextPrepareReopens();
+    void destructorDiscardsQueuedPhrases();
+    void destructorDoesNotWaitForStuckSoundServer();
+    void playsRealEspeakAudioWhole();
+
+private:
+    // Waits until exactly the audio of these phrases has been played.
+    bool playedExactly(const QStringList& phrases);
+
+    std::shared_ptr<OutputProbe> probe_;
+    std::unique_ptr<EspeakSpeechEngine> engine_;
+};
+
+void TestSpeechEngine::init()
+{
+    probe_ = std::make_shared<OutputProbe>();
+    engine_ = std::make_unique<EspeakSpeechEngine>(std::make_unique<FakeSynthesizer>(),
+                                                   std::make_unique<FakeOutput>(probe_));
+}
+
+void TestSpeechEngine::cleanup()
+{
+    // A failed check may leave the worker held; let it go so the engine can stop.
+    probe_->set(&OutputProbe::holdOpen, false);
+    probe_->set(&OutputProbe::holdWrites, false);
+    engine_.reset();
+}
+
+bool TestSpeechEngine::playedExactly(const QStringList& phrases)
+{
+    const std::vector<int16_t> expected = FakeSynthesizer::audioFor(phrases);
+    return QTest::qWaitFor([&] { return probe_->playedCount() >= expected.size(); }, kTimeoutMs) &&
+           probe_->get(&OutputProbe::played) == expected;
+}
+
+void TestSpeechEngine::speaksPhrasesWholeAndInOrder()
+{
+    const QStringList phrases{"welcome to numivox, standard mode. click on flashcard to begin", "standard mode",
+                              "click flashcard", "7 plus 5", "24"};
+    say(*engine_, phrases);
+    QVERIFY(playedExactly(phrases));
+    // An open output is kept, not reconnected for every phrase.
+    QCOMPARE(probe_->get(&OutputProbe::opens), 1);
+    QCOMPARE(probe_->get(&OutputProbe::openedRate), 8000);
+}
+
+void TestSpeechEngine::phraseArrivingDuringPlaybackWaitsItsTurn()
+{
+    probe_->set(&OutputProbe::holdWrites, true);
+    say(*engine_, {"standard mode"});
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inWrite), kTimeoutMs);
+    say(*engine_, {"click flashcard", "interactive mode"});
+    probe_->set(&OutputProbe::holdWrites, false);
+    QVERIFY(playedExactly({"standard mode", "click flashcard", "interactive mode"}));
+}
+
+void TestSpeechEngine::opensOutputOnWorkerWithoutBlockingCaller()
+{
+    probe_->set(&OutputProbe::holdOpen, true);
+    say(*engine_, {"timer mode"});
+    // Reaching this point while open() is still under way means the caller did not wait for it.
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inOpen), kTimeoutMs);
+    say(*engine_, {"5 seconds."});
+    QVERIFY(probe_->get(&OutputProbe::inOpen));
+    QVERIFY(!probe_->get(&OutputProbe::openedOnCallerThread));
+
+    probe_->set(&OutputProbe::holdOpen, false);
+    QVERIFY(playedExactly({"timer mode", "5 seconds."}));
+}
+
+void TestSpeechEngine::missingSoundServerDropsPhrasesUntilItIsBack()
+{
+    probe_->set(&OutputProbe::failOpen, true);
+    say(*engine_, {"addition"});
+    QTRY_COMPARE_WITH_TIMEOUT(probe_->get(&OutputProbe::openAttempts), 1, kTimeoutMs);
+    // Still no server: the next phrase asks again, and is dropped again.
+    say(*engine_, {"subtraction"});
+    QTRY_COMPARE_WITH_TIMEOUT(probe_->get(&OutputProbe::openAttempts), 2, kTimeoutMs);
+
+    probe_->set(&OutputProbe::failOpen, false);
+    say(*engine_, {"division"});
+    QVERIFY(playedExactly({"division"}));
+}
+
+void TestSpeechEngine::failedWriteClosesOutputAndNextPrepareReopens()
+{
+    // The server goes away after the first piece of the phrase.
+    probe_->set(&OutputProbe::writesUntilFailure, 1);
+    const QString cutShort = "the minimum number is now set to 10";
+    say(*engine_, {cutShort});
+    QTRY_COMPARE_WITH_TIMEOUT(probe_->get(&OutputProbe::closes), 1, kTimeoutMs);
+    const std::size_t partial = probe_->playedCount();
+    QVERIFY(partial > 0 && partial < FakeSynthesizer::audioFor({cutShort}).size());
+
+    probe_->set(&OutputProbe::writesUntilFailure, -1);
+    say(*engine_, {"multiplication"});
+    const std::vector<int16_t> rest = FakeSynthesizer::audioFor({"multiplication"});
+    QTRY_COMPARE_WITH_TIMEOUT(probe_->playedCount(), partial + rest.size(), kTimeoutMs);
+    const std::vector<int16_t> all = probe_->get(&OutputProbe::played);
+    QVERIFY(std::equal(rest.begin(), rest.end(), all.begin() + static_cast<std::ptrdiff_t>(partial)));
+    QCOMPARE(probe_->get(&OutputProbe::opens), 2);
+}
+
+void TestSpeechEngine::destructorDiscardsQueuedPhrases()
+{
+    // Every chunk takes a while to "play", so twenty phrases would take many seconds.
+    probe_->set(&OutputProbe::writeDelay, std::chrono::milliseconds(20));
+    const QStringList phrases(20, "click on correct answer to the right");
+    say(*engine_, phrases);
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->playedCount() > 0, kTimeoutMs);
+
+    engine_.reset();
+    QVERIFY(probe_->playedCount() < FakeSynthesizer::audioFor(phrases).size());
+    // The worker released the output on its way out.
+    QVERIFY(probe_->get(&OutputProbe::destroyed));
+    QCOMPARE(probe_->get(&OutputProbe::closes), 1);
+}
+
+void TestSpeechEngine::destructorDoesNotWaitForStuckSoundServer()
+{
+    probe_->set(&OutputProbe::holdOpen, true);
+    say(*engine_, {"timer mode"});
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inOpen), kTimeoutMs);
+
+    engine_.reset();
+    // Had the destructor waited for open(), open() would have given up by now.
+    QVERIFY(probe_->get(&OutputProbe::inOpen));
+
+    // Released, the abandoned worker ends by itself without playing the discarded phrase.
+    probe_->set(&OutputProbe::holdOpen, false);
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::destroyed), kTimeoutMs);
+    QCOMPARE(probe_->playedCount(), std::size_t{0});
+}
+
+void TestSpeechEngine::playsRealEspeakAudioWhole()
+{
+    engine_ = std::make_unique<EspeakSpeechEngine>(std::make_unique<RecordingSynthesizer>(probe_),
+                                                   std::make_unique<FakeOutput>(probe_));
+    say(*engine_, {"standard mode", "click flashcard"});
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::phrasesRendered) == 2 &&
+                                 probe_->playedCount() == probe_->get(&OutputProbe::rendered).size(),
+                             kTimeoutMs);
+    // Both phrases last a second or more.
+    QVERIFY(probe_->playedCount() > 2 * 22050);
+    QVERIFY(probe_->get(&OutputProbe::played) == probe_->get(&OutputProbe::rendered));
+    QCOMPARE(probe_->get(&OutputProbe::openedRate), 22050);
+}
+
+QTEST_GUILESS_MAIN(TestSpeechEngine)
+#include "test_speech_engine.moc"
