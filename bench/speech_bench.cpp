@@ -9,6 +9,7 @@
 
 #include "speech/espeak_speech_engine.h"
 #include "speech/espeak_synthesizer.h"
+#include "support/phrase_table.h"
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
@@ -31,31 +32,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const QStringList kPhrases{
-    "welcome to numivox, standard mode. click on flashcard to begin",
-    "standard mode",
-    "click flashcard",
-    "interactive mode",
-    "click possible answers to the right",
-    "first choose a timer value in seconds",
-    "timer mode",
-    "5 seconds.",
-    "click flash card for answer",
-    "click flash card to continue",
-    "24",
-    "7 plus 5",
-    "12 divided by 3",
-    "click on correct answer to the right",
-    "wrong answer, try again",
-    "addition",
-    "subtraction",
-    "multiplication",
-    "division",
-    "the minimum number is now set to 10",
-    "the maximum number is now set to 20",
-    "ut,oh, the minimum number must be less than or equal to the maximum number  ",
-    "tavika  writes, 1 plus 1 equals 2. is tavika, correct?",
-};
+const QStringList kPhrases = PhraseTable::fixedPhrases() + PhraseTable::builtExamples();
 
 double msSince(Clock::time_point start)
 {
@@ -85,7 +62,7 @@ void benchCallCost()
         micros.push_back(msSince(start) * 1000);
     }
     std::printf("prepare()+speak() call pair: median %.2f us, 99th percentile %.2f us, max %.1f us over %d calls\n",
-                percentile(micros, 0.5), percentile(micros, 0.99), percentile(micros, 1.0), kCalls);
+        percentile(micros, 0.5), percentile(micros, 0.99), percentile(micros, 1.0), kCalls);
 
     const auto start = Clock::now();
     engine.reset();
@@ -121,7 +98,7 @@ void benchSynthesis()
     for (const double m : medians)
         total += m;
     std::printf("synthesis over all phrases: median %.2f ms, max %.2f ms, %.0fx faster than real time\n",
-                percentile(medians, 0.5), percentile(medians, 1.0), totalAudio * 1000 / total);
+        percentile(medians, 0.5), percentile(medians, 1.0), totalAudio * 1000 / total);
 }
 
 // Records a sink's monitor with libpulse and notes when loud audio first arrives. A record
@@ -136,17 +113,17 @@ class MonitorRecorder
 public:
     static std::unique_ptr<MonitorRecorder> open()
     {
-        pa_sample_spec format{};
+        pa_sample_spec format {};
         format.format = PA_SAMPLE_S16NE;
         format.rate = 16000;
         format.channels = 1;
-        pa_buffer_attr attr{};
+        pa_buffer_attr attr {};
         attr.maxlength = static_cast<uint32_t>(-1);
         attr.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(10 * 1000, &format));
-        for (const char* device : {"test_sink.monitor", "@DEFAULT_MONITOR@"}) {
+        for (const char* device : { "test_sink.monitor", "@DEFAULT_MONITOR@" }) {
             int error = 0;
-            pa_simple* stream = pa_simple_new(nullptr, "Numivox speech bench", PA_STREAM_RECORD, device,
-                                              "monitor", &format, nullptr, &attr, &error);
+            pa_simple* stream = pa_simple_new(
+                nullptr, "Numivox speech bench", PA_STREAM_RECORD, device, "monitor", &format, nullptr, &attr, &error);
             if (stream)
                 return std::unique_ptr<MonitorRecorder>(new MonitorRecorder(stream, device));
         }
@@ -196,7 +173,9 @@ public:
 
 private:
     MonitorRecorder(pa_simple* stream, const char* device)
-        : stream_(stream), device_(device), reader_([this] { read(); })
+        : stream_(stream)
+        , device_(device)
+        , reader_([this] { read(); })
     {
     }
 
@@ -208,8 +187,8 @@ private:
             if (pa_simple_read(stream_, fragment.data(), fragment.size() * sizeof(int16_t), &error) < 0)
                 return;
             const auto now = Clock::now();
-            const bool loud = std::any_of(fragment.begin(), fragment.end(),
-                                          [](int16_t s) { return s > 1000 || s < -1000; });
+            const bool loud
+                = std::any_of(fragment.begin(), fragment.end(), [](int16_t s) { return s > 1000 || s < -1000; });
             if (!loud)
                 continue;
             {
@@ -224,11 +203,11 @@ private:
 
     pa_simple* stream_;
     const char* device_;
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> stop_ { false };
     std::mutex mutex_;
     std::condition_variable changed_;
     std::optional<Clock::time_point> firstLoud_;
-    Clock::time_point lastLoud_{};
+    Clock::time_point lastLoud_ {};
     std::thread reader_;
 };
 
@@ -263,8 +242,8 @@ void benchLatency()
         std::printf("speak() to first audio in %s: nothing heard within 10 s\n", recorder->device());
         return;
     }
-    std::printf("speak() to first audio in %s, first phrase (connects to the server): %.1f ms\n",
-                recorder->device(), *cold);
+    std::printf(
+        "speak() to first audio in %s, first phrase (connects to the server): %.1f ms\n", recorder->device(), *cold);
 
     std::vector<double> warm;
     for (int i = 0; i < kTrials; ++i) {
@@ -273,8 +252,7 @@ void benchLatency()
     }
     std::printf("speak() to first audio in %s, later phrases: median %.1f ms, min %.1f ms, max %.1f ms "
                 "over %zu of %d\n",
-                recorder->device(), percentile(warm, 0.5), percentile(warm, 0.0), percentile(warm, 1.0),
-                warm.size(), kTrials);
+        recorder->device(), percentile(warm, 0.5), percentile(warm, 0.0), percentile(warm, 1.0), warm.size(), kTrials);
 }
 
 // Speaks the phrases as the window does and stays long enough for them to be played (their

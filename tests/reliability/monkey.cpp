@@ -9,6 +9,7 @@
 #include "app/frmMath.h"
 #include "problems/number_text.h"
 #include "problems/operations.h"
+#include "support/phrase_table.h"
 #include "support/recording_speech_engine.h"
 
 #include <QComboBox>
@@ -20,28 +21,6 @@ namespace {
 
 constexpr int MaxNesting = 4;
 
-const QStringList FixedPhrases = {
-    "welcome to numivox, standard mode. click on flashcard to begin",
-    "standard mode",
-    "click flashcard",
-    "interactive mode",
-    "click possible answers to the right",
-    "first choose a timer value in seconds",
-    "timer mode",
-    "click flash card for answer",
-    "click flash card to continue",
-    "click on correct answer to the right",
-    "wrong answer, try again",
-    "addition",
-    "subtraction",
-    "multiplication",
-    "division",
-    "ut,oh, the minimum number must be less than or equal to the maximum number  ",
-    "tavika  writes, 1 plus 1 equals 2. is tavika, correct?",
-};
-
-const QRegularExpression BuiltPhrase(QStringLiteral("^(\\d+|\\d+ (plus|minus|times|divided by) \\d+|[2-6] "
-                                                    "seconds\\.|the (minimum|maximum) number is now set to \\d+)$"));
 const QRegularExpression PlainWhole(QStringLiteral("^(0|[1-9]\\d*)$"));
 
 bool isPlainWhole(const QString& text, double max)
@@ -263,7 +242,7 @@ QString Monkey::check()
 
     for (; m_checkedPhrases < m_speech.phrases.size(); ++m_checkedPhrases) {
         const QString& phrase = m_speech.phrases[m_checkedPhrases];
-        if (!FixedPhrases.contains(phrase) && !BuiltPhrase.match(phrase).hasMatch())
+        if (!PhraseTable::isProgramPhrase(phrase))
             return "unknown phrase '" + phrase + "'";
     }
     return QString();

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QStringList>
+
+// Everything the program may say: its fixed phrases, and the shapes of the phrases it builds
+// from numbers. Tests check what was said against it; the speech benchmark says its samples.
+namespace PhraseTable {
+
+inline const QStringList& fixedPhrases()
+{
+    static const QStringList phrases = {
+        "welcome to numivox, standard mode. click on flashcard to begin",
+        "standard mode",
+        "click flashcard",
+        "interactive mode",
+        "click possible answers to the right",
+        "first choose a timer value in seconds",
+        "timer mode",
+        "click flash card for answer",
+        "click flash card to continue",
+        "click on correct answer to the right",
+        "wrong answer, try again",
+        "addition",
+        "subtraction",
+        "multiplication",
+        "division",
+        "ut,oh, the minimum number must be less than or equal to the maximum number  ",
+        "tavika  writes, 1 plus 1 equals 2. is tavika, correct?",
+    };
+    return phrases;
+}
+
+// One example of each built phrase: an answer, a problem, a waiting time, a range choice.
+inline const QStringList& builtExamples()
+{
+    static const QStringList phrases = {
+        "24",
+        "7 plus 5",
+        "12 divided by 3",
+        "5 seconds.",
+        "the minimum number is now set to 10",
+        "the maximum number is now set to 20",
+    };
+    return phrases;
+}
+
+inline bool isProgramPhrase(const QString& phrase)
+{
+    static const QRegularExpression built(
+        QStringLiteral("^(\\d+|\\d+ (plus|minus|times|divided by) \\d+|[2-6] "
+                       "seconds\\.|the (minimum|maximum) number is now set to \\d+)$"));
+    return fixedPhrases().contains(phrase) || built.match(phrase).hasMatch();
+}
+
+} // namespace PhraseTable
