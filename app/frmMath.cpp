@@ -33,7 +33,7 @@ void setTextColours(QWidget* widget, int foreColour)
         return;
     // The caption only: the controls inside keep their own text colours, greyed when disabled.
     QPalette pal = widget->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
         pal.setColor(group, QPalette::WindowText, Colours::toQColor(foreColour));
     widget->setPalette(pal);
 }

@@ -25,7 +25,7 @@ constexpr int kChunkMs = 40;
 // a call into a stuck sound server can block for tens of seconds; closing the window must
 // not wait for that, so the worker is then left to finish on its own (it owns everything
 // it still uses).
-constexpr std::chrono::milliseconds kStopWait{1500};
+constexpr std::chrono::milliseconds kStopWait { 1500 };
 
 struct Command
 {
@@ -44,11 +44,11 @@ struct EspeakSpeechEngine::Shared
 
     // Everything below is guarded by mutex.
     std::mutex mutex;
-    std::condition_variable wake;     // new command or stop request
+    std::condition_variable wake; // new command or stop request
     std::condition_variable finished; // worker has left its loop
     std::deque<Command> queue;
-    bool outputOpen = false;          // the worker's view, mirrored for prepare()
-    bool openQueued = false;          // an OpenOutput command waits in the queue
+    bool outputOpen = false; // the worker's view, mirrored for prepare()
+    bool openQueued = false; // an OpenOutput command waits in the queue
     bool stopping = false;
     bool done = false;
 
@@ -61,8 +61,8 @@ struct EspeakSpeechEngine::Shared
     bool phraseQueued()
     {
         const std::lock_guard<std::mutex> lock(mutex);
-        return std::any_of(queue.begin(), queue.end(),
-                           [](const Command& command) { return command.kind == Command::Kind::Speak; });
+        return std::any_of(
+            queue.begin(), queue.end(), [](const Command& command) { return command.kind == Command::Kind::Speak; });
     }
 
     void setOutputOpen(bool open)
@@ -72,8 +72,8 @@ struct EspeakSpeechEngine::Shared
     }
 };
 
-EspeakSpeechEngine::EspeakSpeechEngine(std::unique_ptr<SpeechSynthesizer> synthesizer,
-                                       std::unique_ptr<AudioOutput> output)
+EspeakSpeechEngine::EspeakSpeechEngine(
+    std::unique_ptr<SpeechSynthesizer> synthesizer, std::unique_ptr<AudioOutput> output)
     : shared_(std::make_shared<Shared>())
 {
     shared_->synthesizer = std::move(synthesizer);
@@ -106,7 +106,7 @@ void EspeakSpeechEngine::prepare()
     const std::lock_guard<std::mutex> lock(shared_->mutex);
     if (shared_->stopping || shared_->outputOpen || shared_->openQueued)
         return;
-    shared_->queue.push_back(Command{Command::Kind::OpenOutput, QString()});
+    shared_->queue.push_back(Command { Command::Kind::OpenOutput, QString() });
     shared_->openQueued = true;
     shared_->wake.notify_one();
 }
@@ -116,7 +116,7 @@ void EspeakSpeechEngine::speak(const QString& phrase)
     const std::lock_guard<std::mutex> lock(shared_->mutex);
     if (shared_->stopping)
         return;
-    shared_->queue.push_back(Command{Command::Kind::Speak, phrase});
+    shared_->queue.push_back(Command { Command::Kind::Speak, phrase });
     shared_->wake.notify_one();
 }
 
@@ -125,8 +125,8 @@ void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
     SpeechSynthesizer& synthesizer = *shared->synthesizer;
     AudioOutput& output = *shared->output;
     const auto shouldStop = [&shared] { return shared->stopRequested(); };
-    const std::size_t chunkSamples =
-        std::max<std::size_t>(1, static_cast<std::size_t>(synthesizer.sampleRate()) * kChunkMs / 1000);
+    const std::size_t chunkSamples
+        = std::max<std::size_t>(1, static_cast<std::size_t>(synthesizer.sampleRate()) * kChunkMs / 1000);
 
     for (;;) {
         Command command;

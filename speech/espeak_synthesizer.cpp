@@ -117,12 +117,11 @@ std::vector<int16_t> EspeakSynthesizer::doSynthesize(const QString& phrase, cons
     if (!initializeEspeak(global))
         return samples;
 
-    SynthesisRun run{&samples, &shouldStop};
+    SynthesisRun run { &samples, &shouldStop };
     // A sentence pause at the end keeps consecutive phrases ("standard mode", "click
     // flashcard") from running together into one.
-    const espeak_ERROR result = espeak_Synth(text.constData(), static_cast<size_t>(text.size()) + 1, 0,
-                                             POS_CHARACTER, 0, espeakCHARS_UTF8 | espeakENDPAUSE,
-                                             nullptr, &run);
+    const espeak_ERROR result = espeak_Synth(text.constData(), static_cast<size_t>(text.size()) + 1, 0, POS_CHARACTER,
+        0, espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, &run);
     if (result != EE_OK || run.stopped) {
         samples.clear();
         return samples;

@@ -27,12 +27,12 @@ bool PulseAudioOutput::open(int sampleRate)
     if (stream_)
         return true;
 
-    pa_sample_spec format{};
+    pa_sample_spec format {};
     format.format = PA_SAMPLE_S16NE;
     format.rate = static_cast<uint32_t>(sampleRate);
     format.channels = 1;
 
-    pa_buffer_attr attr{};
+    pa_buffer_attr attr {};
     attr.maxlength = static_cast<uint32_t>(-1);
     attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &format));
     // Playback starts once tlength bytes are buffered; drain() starts it for shorter tails.
@@ -41,8 +41,8 @@ bool PulseAudioOutput::open(int sampleRate)
     attr.fragsize = static_cast<uint32_t>(-1);
 
     int error = 0;
-    stream_ = pa_simple_new(nullptr, "Numivox", PA_STREAM_PLAYBACK, nullptr, "Numivox", &format, nullptr,
-                            &attr, &error);
+    stream_
+        = pa_simple_new(nullptr, "Numivox", PA_STREAM_PLAYBACK, nullptr, "Numivox", &format, nullptr, &attr, &error);
     if (!stream_) {
         // Routine when there is no sound server: the program then runs silent.
         qCDebug(lcPulse) << "cannot open audio output:" << pa_strerror(error);

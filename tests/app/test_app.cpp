@@ -94,7 +94,7 @@ void AppTest::answerFrameCoversThePictureAndItsCaption()
 {
     TestWindow t;
     t.w().frameChoices->setVisible(true);
-    for (const QPoint& p : {atTwips(8200, 3000), atTwips(10100, 5150)}) {
+    for (const QPoint& p : { atTwips(8200, 3000), atTwips(10100, 5150) }) {
         QWidget* hit = TestClicks::controlAt(t.w(), p);
         QVERIFY2(hit == t.w().frameChoices || t.w().frameChoices->isAncestorOf(hit), qPrintable(hit->objectName()));
     }
@@ -118,7 +118,7 @@ void AppTest::clickOnCardTextDealsACard()
 {
     TestWindow t;
     TestClicks::clickAt(t.w(), atTwips(4700, 1900));
-    QCOMPARE(t.speech.phrases, QStringList{"click flash card for answer"});
+    QCOMPARE(t.speech.phrases, QStringList { "click flash card for answer" });
     QVERIFY(t.w().lbln3->isHidden());
     QVERIFY(!t.w().lbln1->isHidden());
 }
@@ -162,7 +162,7 @@ void AppTest::windowPaintsItsColours()
 void AppTest::longAnswersAreNotClipped()
 {
     TestWindow t;
-    for (Label* label : {t.w().lbln3, t.w().lbl1}) {
+    for (Label* label : { t.w().lbln3, t.w().lbl1 }) {
         label->setCaption(QStringLiteral("10005"));
         QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->caption()) <= label->width());
     }
@@ -182,11 +182,11 @@ void AppTest::startupState()
     QCOMPARE(w.lbln2->caption(), QStringLiteral("12"));
     QCOMPARE(w.lbln3->caption(), QStringLiteral("24"));
     QCOMPARE(w.lblOperation->caption(), QStringLiteral("+"));
-    for (QWidget* shown : std::initializer_list<QWidget*>{w.lbln1, w.lbln2, w.lbln3, w.ShapeStandard, w.shpAddition,
-             w.img123, w.Picture1})
+    for (QWidget* shown : std::initializer_list<QWidget*> {
+             w.lbln1, w.lbln2, w.lbln3, w.ShapeStandard, w.shpAddition, w.img123, w.Picture1 })
         QVERIFY2(!shown->isHidden(), qPrintable(shown->objectName()));
-    for (QWidget* hidden : std::initializer_list<QWidget*>{w.shapeInteractive, w.ShapeTimer, w.shpSubtraction,
-             w.shpMultiplication, w.shpDivision, w.frameChoices, w.Picture2})
+    for (QWidget* hidden : std::initializer_list<QWidget*> { w.shapeInteractive, w.ShapeTimer, w.shpSubtraction,
+             w.shpMultiplication, w.shpDivision, w.frameChoices, w.Picture2 })
         QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
     QCOMPARE(w.cmbMinNum->currentText(), QStringLiteral("0"));
     QCOMPARE(w.cmbMaxNum->currentText(), QStringLiteral("12"));
@@ -203,7 +203,7 @@ void AppTest::startupState()
     QCOMPARE(w.delayCounter, 1000001.0);
     QCOMPARE(w.cmdDummy->pos(), QPoint(-7, -7));
     QCOMPARE(t.speech.calls,
-        (QStringList{"prepare", "speak:welcome to numivox, standard mode. click on flashcard to begin"}));
+        (QStringList { "prepare", "speak:welcome to numivox, standard mode. click on flashcard to begin" }));
 }
 
 void AppTest::startupSelectionsAreSilentAndClearTheMarker()
@@ -240,7 +240,8 @@ void AppTest::nestedClickDuringStartupSeesThatMomentAndEndsTheWait()
     QCOMPARE(t.pump.passes, 1 + 499 + 150001 + (1000000 - 150001));
     QCOMPARE(w.delayCounter, 1000001.0);
     QCOMPARE(t.speech.phrases,
-        (QStringList{"click flash card for answer", "welcome to numivox, standard mode. click on flashcard to begin"}));
+        (QStringList {
+            "click flash card for answer", "welcome to numivox, standard mode. click on flashcard to begin" }));
     QVERIFY(w.lbln3->isHidden());
 }
 

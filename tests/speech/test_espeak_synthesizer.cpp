@@ -81,8 +81,7 @@ void TestEspeakSynthesizer::speaksEveryProgramPhrase_data()
     QTest::newRow("division") << "division" << 1;
     QTest::newRow("minimum") << "the minimum number is now set to 10" << 8;
     QTest::newRow("maximum") << "the maximum number is now set to 20" << 8;
-    QTest::newRow("ut oh") << "ut,oh, the minimum number must be less than or equal to the maximum number  "
-                           << 15;
+    QTest::newRow("ut oh") << "ut,oh, the minimum number must be less than or equal to the maximum number  " << 15;
     QTest::newRow("tavika") << "tavika  writes, 1 plus 1 equals 2. is tavika, correct?" << 10;
 }
 
@@ -102,8 +101,7 @@ void TestEspeakSynthesizer::speaksEveryProgramPhrase()
     // Loose bounds: a child-paced voice takes about half a second a word and a little over
     // a second for "multiplication"; a phrase cut short or stuck in a loop falls outside.
     const double secondsPerWord = spokenSeconds(audio) / spokenWords;
-    QVERIFY2(secondsPerWord > 0.15 && secondsPerWord < 1.5,
-             qPrintable(QString("%1 s per word").arg(secondsPerWord)));
+    QVERIFY2(secondsPerWord > 0.15 && secondsPerWord < 1.5, qPrintable(QString("%1 s per word").arg(secondsPerWord)));
 }
 
 void TestEspeakSynthesizer::instancesShareOneVoice()
@@ -151,7 +149,7 @@ void TestEspeakSynthesizer::normalizingKeepsShapeAndLimitsGain()
 {
     // Too loud, including the one sample value without a positive counterpart: scaled down
     // to the target, every sample by the same factor.
-    const std::vector<int16_t> loud{0, -32768, 16384, 100};
+    const std::vector<int16_t> loud { 0, -32768, 16384, 100 };
     std::vector<int16_t> scaled = loud;
     audio_level::normalizePeak(scaled, 20000, 4.0);
     QCOMPARE(audio_level::peak(scaled), 20000);
@@ -159,9 +157,9 @@ void TestEspeakSynthesizer::normalizingKeepsShapeAndLimitsGain()
         QVERIFY(std::abs(scaled[i] - loud[i] * 20000.0 / 32768) <= 1.0);
 
     // Quiet: raised, but not by more than the gain limit.
-    std::vector<int16_t> quiet{1000, -500};
+    std::vector<int16_t> quiet { 1000, -500 };
     audio_level::normalizePeak(quiet, 20000, 4.0);
-    QVERIFY(quiet == (std::vector<int16_t>{4000, -2000}));
+    QVERIFY(quiet == (std::vector<int16_t> { 4000, -2000 }));
 
     std::vector<int16_t> silence(100, 0);
     audio_level::normalizePeak(silence, 20000, 4.0);

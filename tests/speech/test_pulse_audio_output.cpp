@@ -72,7 +72,7 @@ void TestPulseAudioOutput::playsThroughReachableServer()
     const QString pactl = QStandardPaths::findExecutable("pactl");
     if (!pactl.isEmpty()) {
         QProcess list;
-        list.start(pactl, {"list", "sink-inputs"});
+        list.start(pactl, { "list", "sink-inputs" });
         QVERIFY(list.waitForFinished(10000));
         const QByteArray inputs = list.readAllStandardOutput();
         QVERIFY2(inputs.contains("application.name = \"Numivox\""), inputs.constData());

@@ -39,18 +39,16 @@ struct OutputProbe
     int writesUntilFailure = -1; // -1: never fail
     bool holdOpen = false;
     bool holdWrites = false;
-    std::chrono::milliseconds writeDelay{0};
+    std::chrono::milliseconds writeDelay { 0 };
     std::thread::id callerThread = std::this_thread::get_id();
 
-    template <typename T>
-    T get(T OutputProbe::*member)
+    template <typename T> T get(T OutputProbe::*member)
     {
         const std::lock_guard<std::mutex> lock(mutex);
         return this->*member;
     }
 
-    template <typename T>
-    void set(T OutputProbe::*member, T value)
+    template <typename T> void set(T OutputProbe::*member, T value)
     {
         {
             const std::lock_guard<std::mutex> lock(mutex);
@@ -69,7 +67,10 @@ struct OutputProbe
 class FakeOutput : public AudioOutput
 {
 public:
-    explicit FakeOutput(std::shared_ptr<OutputProbe> probe) : probe_(std::move(probe)) {}
+    explicit FakeOutput(std::shared_ptr<OutputProbe> probe)
+        : probe_(std::move(probe))
+    {
+    }
     ~FakeOutput() override { probe_->set(&OutputProbe::destroyed, true); }
 
     bool open(int sampleRate) override
@@ -107,7 +108,7 @@ public:
         return true;
     }
 
-    void drain() override {}
+    void drain() override { }
 
     void close() override
     {
@@ -140,14 +141,17 @@ public:
     int sampleRate() const override { return 8000; }
 
 protected:
-    std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck&) override { return audioFor({phrase}); }
+    std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck&) override { return audioFor({ phrase }); }
 };
 
 // Real eSpeak audio, with a copy kept: eSpeak never renders a phrase twice to the same sample.
 class RecordingSynthesizer : public SpeechSynthesizer
 {
 public:
-    explicit RecordingSynthesizer(std::shared_ptr<OutputProbe> probe) : probe_(std::move(probe)) {}
+    explicit RecordingSynthesizer(std::shared_ptr<OutputProbe> probe)
+        : probe_(std::move(probe))
+    {
+    }
     int sampleRate() const override { return inner_.sampleRate(); }
 
 protected:
@@ -208,8 +212,8 @@ private:
 void TestSpeechEngine::init()
 {
     probe_ = std::make_shared<OutputProbe>();
-    engine_ = std::make_unique<EspeakSpeechEngine>(std::make_unique<FakeSynthesizer>(),
-                                                   std::make_unique<FakeOutput>(probe_));
+    engine_ = std::make_unique<EspeakSpeechEngine>(
+        std::make_unique<FakeSynthesizer>(), std::make_unique<FakeOutput>(probe_));
 }
 
 void TestSpeechEngine::cleanup()
@@ -223,14 +227,14 @@ void TestSpeechEngine::cleanup()
 bool TestSpeechEngine::playedExactly(const QStringList& phrases)
 {
     const std::vector<int16_t> expected = FakeSynthesizer::audioFor(phrases);
-    return QTest::qWaitFor([&] { return probe_->playedCount() >= expected.size(); }, kTimeoutMs) &&
-           probe_->get(&OutputProbe::played) == expected;
+    return QTest::qWaitFor([&] { return probe_->playedCount() >= expected.size(); }, kTimeoutMs)
+        && probe_->get(&OutputProbe::played) == expected;
 }
 
 void TestSpeechEngine::speaksPhrasesWholeAndInOrder()
 {
-    const QStringList phrases{"welcome to numivox, standard mode. click on flashcard to begin", "standard mode",
-                              "click flashcard", "7 plus 5", "24"};
+    const QStringList phrases { "welcome to numivox, standard mode. click on flashcard to begin", "standard mode",
+        "click flashcard", "7 plus 5", "24" };
     say(*engine_, phrases);
     QVERIFY(playedExactly(phrases));
     // An open output is kept, not reconnected for every phrase.
@@ -241,39 +245,39 @@ void TestSpeechEngine::speaksPhrasesWholeAndInOrder()
 void TestSpeechEngine::phraseArrivingDuringPlaybackWaitsItsTurn()
 {
     probe_->set(&OutputProbe::holdWrites, true);
-    say(*engine_, {"standard mode"});
+    say(*engine_, { "standard mode" });
     QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inWrite), kTimeoutMs);
-    say(*engine_, {"click flashcard", "interactive mode"});
+    say(*engine_, { "click flashcard", "interactive mode" });
     probe_->set(&OutputProbe::holdWrites, false);
-    QVERIFY(playedExactly({"standard mode", "click flashcard", "interactive mode"}));
+    QVERIFY(playedExactly({ "standard mode", "click flashcard", "interactive mode" }));
 }
 
 void TestSpeechEngine::opensOutputOnWorkerWithoutBlockingCaller()
 {
     probe_->set(&OutputProbe::holdOpen, true);
-    say(*engine_, {"timer mode"});
+    say(*engine_, { "timer mode" });
     // Reaching this point while open() is still under way means the caller did not wait for it.
     QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inOpen), kTimeoutMs);
-    say(*engine_, {"5 seconds."});
+    say(*engine_, { "5 seconds." });
     QVERIFY(probe_->get(&OutputProbe::inOpen));
     QVERIFY(!probe_->get(&OutputProbe::openedOnCallerThread));
 
     probe_->set(&OutputProbe::holdOpen, false);
-    QVERIFY(playedExactly({"timer mode", "5 seconds."}));
+    QVERIFY(playedExactly({ "timer mode", "5 seconds." }));
 }
 
 void TestSpeechEngine::missingSoundServerDropsPhrasesUntilItIsBack()
 {
     probe_->set(&OutputProbe::failOpen, true);
-    say(*engine_, {"addition"});
+    say(*engine_, { "addition" });
     QTRY_COMPARE_WITH_TIMEOUT(probe_->get(&OutputProbe::openAttempts), 1, kTimeoutMs);
     // Still no server: the next phrase asks again, and is dropped again.
-    say(*engine_, {"subtraction"});
+    say(*engine_, { "subtraction" });
     QTRY_COMPARE_WITH_TIMEOUT(probe_->get(&OutputProbe::openAttempts), 2, kTimeoutMs);
 
     probe_->set(&OutputProbe::failOpen, false);
-    say(*engine_, {"division"});
-    QVERIFY(playedExactly({"division"}));
+    say(*engine_, { "division" });
+    QVERIFY(playedExactly({ "division" }));
 }
 
 void TestSpeechEngine::failedWriteClosesOutputAndNextPrepareReopens()
@@ -281,14 +285,14 @@ void TestSpeechEngine::failedWriteClosesOutputAndNextPrepareReopens()
     // The server goes away after the first piece of the phrase.
     probe_->set(&OutputProbe::writesUntilFailure, 1);
     const QString cutShort = "the minimum number is now set to 10";
-    say(*engine_, {cutShort});
+    say(*engine_, { cutShort });
     QTRY_COMPARE_WITH_TIMEOUT(probe_->get(&OutputProbe::closes), 1, kTimeoutMs);
     const std::size_t partial = probe_->playedCount();
-    QVERIFY(partial > 0 && partial < FakeSynthesizer::audioFor({cutShort}).size());
+    QVERIFY(partial > 0 && partial < FakeSynthesizer::audioFor({ cutShort }).size());
 
     probe_->set(&OutputProbe::writesUntilFailure, -1);
-    say(*engine_, {"multiplication"});
-    const std::vector<int16_t> rest = FakeSynthesizer::audioFor({"multiplication"});
+    say(*engine_, { "multiplication" });
+    const std::vector<int16_t> rest = FakeSynthesizer::audioFor({ "multiplication" });
     QTRY_COMPARE_WITH_TIMEOUT(probe_->playedCount(), partial + rest.size(), kTimeoutMs);
     const std::vector<int16_t> all = probe_->get(&OutputProbe::played);
     QVERIFY(std::equal(rest.begin(), rest.end(), all.begin() + static_cast<std::ptrdiff_t>(partial)));
@@ -313,7 +317,7 @@ void TestSpeechEngine::destructorDiscardsQueuedPhrases()
 void TestSpeechEngine::destructorDoesNotWaitForStuckSoundServer()
 {
     probe_->set(&OutputProbe::holdOpen, true);
-    say(*engine_, {"timer mode"});
+    say(*engine_, { "timer mode" });
     QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inOpen), kTimeoutMs);
 
     engine_.reset();
@@ -323,17 +327,17 @@ void TestSpeechEngine::destructorDoesNotWaitForStuckSoundServer()
     // Released, the abandoned worker ends by itself without playing the discarded phrase.
     probe_->set(&OutputProbe::holdOpen, false);
     QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::destroyed), kTimeoutMs);
-    QCOMPARE(probe_->playedCount(), std::size_t{0});
+    QCOMPARE(probe_->playedCount(), std::size_t { 0 });
 }
 
 void TestSpeechEngine::playsRealEspeakAudioWhole()
 {
-    engine_ = std::make_unique<EspeakSpeechEngine>(std::make_unique<RecordingSynthesizer>(probe_),
-                                                   std::make_unique<FakeOutput>(probe_));
-    say(*engine_, {"standard mode", "click flashcard"});
-    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::phrasesRendered) == 2 &&
-                                 probe_->playedCount() == probe_->get(&OutputProbe::rendered).size(),
-                             kTimeoutMs);
+    engine_ = std::make_unique<EspeakSpeechEngine>(
+        std::make_unique<RecordingSynthesizer>(probe_), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "standard mode", "click flashcard" });
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::phrasesRendered) == 2
+            && probe_->playedCount() == probe_->get(&OutputProbe::rendered).size(),
+        kTimeoutMs);
     // Both phrases last a second or more.
     QVERIFY(probe_->playedCount() > 2 * 22050);
     QVERIFY(probe_->get(&OutputProbe::played) == probe_->get(&OutputProbe::rendered));
