@@ -153,15 +153,25 @@ void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
             if (!output.isOpen())
                 continue;
             const std::vector<int16_t> audio = synthesizer.synthesize(command.phrase, shouldStop);
-            bool failed = false;
-            for (std::size_t offset = 0; offset < audio.size() && !shouldStop(); offset += chunkSamples) {
-                const std::size_t count = std::min(chunkSamples, audio.size() - offset);
-                if (!output.write(audio.data() + offset, count)) {
-                    failed = true;
-                    break;
+            // Writes the phrase in chunks; returns how many samples went out before a write
+            // failed, or the whole length.
+            const auto play = [&] {
+                for (std::size_t offset = 0; offset < audio.size() && !shouldStop(); offset += chunkSamples) {
+                    const std::size_t count = std::min(chunkSamples, audio.size() - offset);
+                    if (!output.write(audio.data() + offset, count))
+                        return offset;
                 }
+                return audio.size();
+            };
+            std::size_t played = play();
+            if (played == 0 && !audio.empty() && !shouldStop()) {
+                // Not a sample got through: the connection went stale while idle (the sound
+                // server was restarted). One reconnection saves the phrase.
+                output.close();
+                if (output.open(synthesizer.sampleRate()))
+                    played = play();
             }
-            if (failed) {
+            if (played < audio.size() && !shouldStop()) {
                 // The next prepare() sees the output closed and asks for it to be reopened.
                 output.close();
                 shared->setOutputOpen(false);

@@ -37,6 +37,7 @@ struct OutputProbe
 
     bool failOpen = false;
     int writesUntilFailure = -1; // -1: never fail
+    bool staleConnection = false; // the next write fails, as after a server restart; a reopen mends it
     bool holdOpen = false;
     bool holdWrites = false;
     std::chrono::milliseconds writeDelay { 0 };
@@ -96,6 +97,10 @@ public:
         std::unique_lock<std::mutex> lock(probe_->mutex);
         if (!open_ || probe_->writesUntilFailure == 0)
             return false;
+        if (probe_->staleConnection) {
+            probe_->staleConnection = false;
+            return false;
+        }
         if (probe_->writesUntilFailure > 0)
             --probe_->writesUntilFailure;
         probe_->inWrite = true;
@@ -197,6 +202,7 @@ private slots:
     void opensOutputOnWorkerWithoutBlockingCaller();
     void missingSoundServerDropsPhrasesUntilItIsBack();
     void failedWriteClosesOutputAndNextPrepareReopens();
+    void staleConnectionIsReopenedWithoutLosingThePhrase();
     void destructorDiscardsQueuedPhrases();
     void destructorDoesNotWaitForStuckSoundServer();
     void playsRealEspeakAudioWhole();
@@ -296,6 +302,22 @@ void TestSpeechEngine::failedWriteClosesOutputAndNextPrepareReopens()
     QTRY_COMPARE_WITH_TIMEOUT(probe_->playedCount(), partial + rest.size(), kTimeoutMs);
     const std::vector<int16_t> all = probe_->get(&OutputProbe::played);
     QVERIFY(std::equal(rest.begin(), rest.end(), all.begin() + static_cast<std::ptrdiff_t>(partial)));
+    QCOMPARE(probe_->get(&OutputProbe::opens), 2);
+}
+
+void TestSpeechEngine::staleConnectionIsReopenedWithoutLosingThePhrase()
+{
+    say(*engine_, { "standard mode" });
+    const std::vector<int16_t> first = FakeSynthesizer::audioFor({ "standard mode" });
+    QTRY_COMPARE_WITH_TIMEOUT(probe_->playedCount(), first.size(), kTimeoutMs);
+
+    // The sound server restarts while the program is idle: the open connection is dead.
+    probe_->set(&OutputProbe::staleConnection, true);
+    say(*engine_, { "click flashcard" });
+    const std::vector<int16_t> second = FakeSynthesizer::audioFor({ "click flashcard" });
+    QTRY_COMPARE_WITH_TIMEOUT(probe_->playedCount(), first.size() + second.size(), kTimeoutMs);
+    const std::vector<int16_t> all = probe_->get(&OutputProbe::played);
+    QVERIFY(std::equal(second.begin(), second.end(), all.begin() + static_cast<std::ptrdiff_t>(first.size())));
     QCOMPARE(probe_->get(&OutputProbe::opens), 2);
 }
 
