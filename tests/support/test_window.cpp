@@ -42,6 +42,8 @@ void click(QWidget* control)
 void choose(frmMath& window, const QString& listName, const QString& entry)
 {
     auto* list = window.findChild<QComboBox*>(listName);
+    if (!list->isEnabled())
+        return; // a disabled list takes no choice
     const int index = list->findText(entry);
     list->setCurrentIndex(index);
     emit list->activated(index);

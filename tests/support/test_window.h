@@ -39,7 +39,8 @@ void clickAt(frmMath& window, const QPoint& point);
 // A real click in the middle of a control.
 void click(QWidget* control);
 
-// Choose an entry of a range list as the user does (raises its handler).
+// Choose an entry of a range list as the user does (raises its handler); a disabled list
+// takes no choice.
 void choose(frmMath& window, const QString& listName, const QString& entry);
 
 } // namespace TestClicks
