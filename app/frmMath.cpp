@@ -22,9 +22,9 @@ using WindowLayout::toPixels;
 
 namespace {
 
-QRect pixelBox(const WindowLayout::Control& spec)
+QRect pixelBox(const WindowLayout::Control& row)
 {
-    return QRect(toPixels(spec.left), toPixels(spec.top), toPixels(spec.width), toPixels(spec.height));
+    return QRect(toPixels(row.left), toPixels(row.top), toPixels(row.width), toPixels(row.height));
 }
 
 void setTextColours(QWidget* widget, int foreColour)
@@ -38,109 +38,109 @@ void setTextColours(QWidget* widget, int foreColour)
     widget->setPalette(pal);
 }
 
-QWidget* createLabel(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createLabel(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* label = new Label(parent);
-    label->setAlignment(Qt::Alignment(spec.alignment) | Qt::AlignTop);
-    label->setSizing(spec.sizedToText ? Label::Sizing::FitText : Label::Sizing::Fixed);
-    label->setDesignFont(Fonts::designFont(spec.fontFamily, spec.fontPoints, spec.bold, spec.underline));
-    label->setForeColour(spec.foreColour < 0 ? Colours::WindowText : spec.foreColour);
-    if (spec.backColour >= 0) {
-        label->setBackColour(spec.backColour);
+    label->setAlignment(Qt::Alignment(row.alignment) | Qt::AlignTop);
+    label->setSizing(row.sizedToText ? Label::Sizing::FitText : Label::Sizing::Fixed);
+    label->setDesignFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
+    label->setForeColour(row.foreColour < 0 ? Colours::WindowText : row.foreColour);
+    if (row.backColour >= 0) {
+        label->setBackColour(row.backColour);
         label->setOpaque(true);
     }
-    label->setDesignBox(pixelBox(spec));
-    label->setCaption(spec.text);
+    label->setDesignBox(pixelBox(row));
+    label->setCaption(row.text);
     return label;
 }
 
-QWidget* createShape(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createShape(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* shape = new Shape(parent);
-    shape->setKind(static_cast<Shape::Kind>(spec.shape));
-    shape->setFillColour(spec.backColour);
-    shape->setBorder(spec.borderColour, spec.borderWidth);
-    shape->setGeometry(pixelBox(spec));
+    shape->setKind(static_cast<Shape::Kind>(row.shape));
+    shape->setFillColour(row.backColour);
+    shape->setBorder(row.borderColour, row.borderWidth);
+    shape->setGeometry(pixelBox(row));
     return shape;
 }
 
-QWidget* createLine(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createLine(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* line = new LineControl(parent);
-    line->setEnds(QPoint(toPixels(spec.left), toPixels(spec.top)), QPoint(toPixels(spec.width), toPixels(spec.height)),
-        spec.borderWidth, spec.borderColour);
+    line->setEnds(QPoint(toPixels(row.left), toPixels(row.top)), QPoint(toPixels(row.width), toPixels(row.height)),
+        row.borderWidth, row.borderColour);
     return line;
 }
 
-QWidget* createPicture(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createPicture(const WindowLayout::Control& row, QWidget* parent)
 {
-    const bool box = spec.kind == WindowLayout::Kind::PictureBox;
+    const bool box = row.kind == WindowLayout::Kind::PictureBox;
     auto* picture = new Picture(box ? Picture::Kind::PictureBox : Picture::Kind::Image, parent);
-    picture->setPicture(spec.text);
+    picture->setPicture(row.text);
     picture->setBackColour(Colours::White);
-    picture->setGeometry(pixelBox(spec));
+    picture->setGeometry(pixelBox(row));
     return picture;
 }
 
-QWidget* createFrame(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createFrame(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* frame = new Frame(parent);
-    frame->setTitle(spec.text);
-    frame->setFont(Fonts::designFont(spec.fontFamily, spec.fontPoints, spec.bold, spec.underline));
-    frame->setBackColour(spec.backColour);
-    setTextColours(frame, spec.foreColour < 0 ? Colours::WindowText : spec.foreColour);
-    frame->setGeometry(pixelBox(spec));
+    frame->setTitle(row.text);
+    frame->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
+    frame->setBackColour(row.backColour);
+    setTextColours(frame, row.foreColour < 0 ? Colours::WindowText : row.foreColour);
+    frame->setGeometry(pixelBox(row));
     return frame;
 }
 
-QWidget* createComboBox(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createComboBox(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* list = new QComboBox(parent);
     list->setEditable(false);
-    list->addItems(spec.entries);
-    list->setMaxVisibleItems(spec.entries.size());
-    list->setFont(Fonts::designFont(spec.fontFamily, spec.fontPoints, spec.bold, spec.underline));
-    list->setGeometry(pixelBox(spec));
+    list->addItems(row.entries);
+    list->setMaxVisibleItems(row.entries.size());
+    list->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
+    list->setGeometry(pixelBox(row));
     return list;
 }
 
-QWidget* createListBox(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createListBox(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* list = new ChoiceList(parent);
-    list->addItems(spec.entries);
-    list->setFont(Fonts::designFont(spec.fontFamily, spec.fontPoints, spec.bold, spec.underline));
-    list->setGeometry(pixelBox(spec));
+    list->addItems(row.entries);
+    list->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
+    list->setGeometry(pixelBox(row));
     return list;
 }
 
-QWidget* createButton(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createButton(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* button = new FocusButton(parent);
-    button->setText(spec.text);
-    button->setGeometry(pixelBox(spec));
+    button->setText(row.text);
+    button->setGeometry(pixelBox(row));
     return button;
 }
 
-QWidget* createControl(const WindowLayout::Control& spec, QWidget* parent)
+QWidget* createControl(const WindowLayout::Control& row, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case WindowLayout::Kind::Label:
-        return createLabel(spec, parent);
+        return createLabel(row, parent);
     case WindowLayout::Kind::Shape:
-        return createShape(spec, parent);
+        return createShape(row, parent);
     case WindowLayout::Kind::Line:
-        return createLine(spec, parent);
+        return createLine(row, parent);
     case WindowLayout::Kind::PictureBox:
     case WindowLayout::Kind::Image:
-        return createPicture(spec, parent);
+        return createPicture(row, parent);
     case WindowLayout::Kind::Frame:
-        return createFrame(spec, parent);
+        return createFrame(row, parent);
     case WindowLayout::Kind::ComboBox:
-        return createComboBox(spec, parent);
+        return createComboBox(row, parent);
     case WindowLayout::Kind::ListBox:
-        return createListBox(spec, parent);
+        return createListBox(row, parent);
     case WindowLayout::Kind::Button:
-        return createButton(spec, parent);
+        return createButton(row, parent);
     }
     return nullptr;
 }
@@ -180,12 +180,12 @@ bool frmMath::isClosed() const
 void frmMath::buildControls()
 {
     QHash<QString, QWidget*> built;
-    for (const WindowLayout::Control& spec : WindowLayout::controls()) {
-        QWidget* parent = spec.parent.isEmpty() ? this : built.value(spec.parent, this);
-        QWidget* control = createControl(spec, parent);
-        control->setObjectName(spec.name);
-        control->setVisible(spec.visible);
-        built.insert(spec.name, control);
+    for (const WindowLayout::Control& row : WindowLayout::controls()) {
+        QWidget* parent = row.parent.isEmpty() ? this : built.value(row.parent, this);
+        QWidget* control = createControl(row, parent);
+        control->setObjectName(row.name);
+        control->setVisible(row.visible);
+        built.insert(row.name, control);
     }
     Timer1 = new TickTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -262,14 +262,14 @@ void frmMath::applyStacking()
         if (QWidget* control = findChild<QWidget*>(*it))
             control->raise();
     }
-    for (const WindowLayout::Control& spec : WindowLayout::controls()) {
-        switch (spec.kind) {
+    for (const WindowLayout::Control& row : WindowLayout::controls()) {
+        switch (row.kind) {
         case WindowLayout::Kind::PictureBox:
         case WindowLayout::Kind::Frame:
         case WindowLayout::Kind::ComboBox:
         case WindowLayout::Kind::ListBox:
         case WindowLayout::Kind::Button:
-            findChild<QWidget*>(spec.name)->raise();
+            findChild<QWidget*>(row.name)->raise();
             break;
         default:
             break;
