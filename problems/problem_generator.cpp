@@ -6,7 +6,7 @@
 #include "problems/operations.h"
 #include "problems/random_source.h"
 
-#include <QStringLiteral>
+#include <QString>
 
 #include <cmath>
 
