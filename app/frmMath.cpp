@@ -7,6 +7,7 @@
 #include "app/controls/label.h"
 #include "app/controls/line_control.h"
 #include "app/controls/picture.h"
+#include "app/controls/range_list.h"
 #include "app/controls/shape.h"
 #include "app/controls/tick_timer.h"
 #include "app/fonts.h"
@@ -95,7 +96,7 @@ QWidget* createFrame(const WindowLayout::Control& row, QWidget* parent)
 
 QWidget* createComboBox(const WindowLayout::Control& row, QWidget* parent)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new RangeList(parent);
     list->setEditable(false);
     list->addItems(row.entries);
     list->setMaxVisibleItems(row.entries.size());
@@ -315,6 +316,11 @@ void frmMath::selectRangeEntry(QComboBox* list, int index, void (frmMath::*handl
 void frmMath::mousePressEvent(QMouseEvent* event)
 {
     m_backgroundClicks.press(event);
+}
+
+void frmMath::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_backgroundClicks.doubleClick(event);
 }
 
 void frmMath::mouseReleaseEvent(QMouseEvent* event)

@@ -28,6 +28,9 @@ void frmMath::NewProblem()
     if (!Operations::find(operation))
         return;
     GenerateNumbers();
+    // The builder is picked only now, after GenerateNumbers has let events run: a click on
+    // an operation picture in that pass deals the new operation's card, and the choices
+    // must be built for the card on show, not for the operation this call started with.
     if (mode == QLatin1String("interactive"))
         BuildChoicesForOperation();
 }

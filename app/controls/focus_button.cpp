@@ -4,6 +4,7 @@ FocusButton::FocusButton(QWidget* parent)
     : QPushButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void FocusButton::paintEvent(QPaintEvent*)

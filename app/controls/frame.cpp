@@ -20,6 +20,11 @@ void Frame::mousePressEvent(QMouseEvent* event)
     m_clicks.press(event);
 }
 
+void Frame::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_clicks.doubleClick(event);
+}
+
 void Frame::mouseReleaseEvent(QMouseEvent* event)
 {
     m_clicks.release(this, event);

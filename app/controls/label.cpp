@@ -74,6 +74,11 @@ void Label::mousePressEvent(QMouseEvent* event)
     m_clicks.press(event);
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_clicks.doubleClick(event);
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_clicks.release(this, event))

@@ -54,6 +54,11 @@ void Picture::mousePressEvent(QMouseEvent* event)
     m_clicks.press(event);
 }
 
+void Picture::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_clicks.doubleClick(event);
+}
+
 void Picture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_clicks.release(this, event))

@@ -160,6 +160,11 @@ click_twips() {
     xdotool mousemove --window "$WIN" "$(twips_to_px "$1")" "$(twips_to_px "$2")" click 1
 }
 
+# double_click_twips X Y: two clicks 80 ms apart, which the desktop takes for a double-click.
+double_click_twips() {
+    xdotool mousemove --window "$WIN" "$(twips_to_px "$1")" "$(twips_to_px "$2")" click --repeat 2 --delay 80 1
+}
+
 # click_px X Y: the same in pixels of the client area.
 click_px() {
     xdotool mousemove --window "$WIN" "$1" "$2" click 1

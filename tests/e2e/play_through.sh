@@ -16,6 +16,7 @@ TIMER=(1050 3380)
 LOUDSPEAKER=(1117 7147)  # Picture1 and Picture2: 600, 6690, 1035 x 915
 CHALKBOARD=(9202 4530)   # img123: 7710, 2490, 2985 x 4080
 CHOICES_FRAME=(7260 2010)
+MAX_LIST=(10897 1027)    # cmbMaxNum: frame 9525, 465 plus list 990, 330, 765 x 465
 # lbl1 to lbl6 inside the frame, each 1860 x 1215.
 CHOICE_LEFT=(60 2220 60 2220 60 2220)
 CHOICE_TOP=(720 690 2340 2340 3990 3990)
@@ -39,6 +40,7 @@ click_twips "${CARD[@]}"
 wait_phrase "click flash card for answer" "$since" 60 || die "the first click on the card deals and logs its hint"
 pass "the first click on the card deals and logs \"click flash card for answer\""
 since=$(phrase_count)
+sleep 0.6 # a second click within the double-click interval would be a double-click
 click_twips "${CARD[@]}"
 if wait_phrase "click flash card to continue" "$since" 60; then
     pass "the second click logs \"click flash card to continue\""
@@ -88,6 +90,23 @@ else
     fail "the screenshot shows the right answer green and the five others red:$seen"
 fi
 
+step "interactive mode: a double-click on an answer is judged once"
+since=$(phrase_count)
+click_twips "${CARD[@]}"
+wait_phrase_match '[0-9]+ plus [0-9]+' "$since" 60 >/dev/null || die "the next card is dealt"
+wait_phrase "click on correct answer to the right" "$since" 30 || true
+since=$(phrase_count)
+for i in 0 1 2 3 4 5; do
+    double_click_twips $((CHOICES_FRAME[0] + CHOICE_LEFT[i] + 930)) $((CHOICES_FRAME[1] + CHOICE_TOP[i] + 607))
+done
+wait_phrase_total $((since + 6)) 60 || die "each of the six double-clicks logs a phrase"
+# Clicks are handled in order: any second judgement would be logged within this pause.
+sleep 1.5
+judged=$(phrases_since "$since")
+check "six double-clicks are judged six times (logged: $(echo "$judged" | paste -sd '|'))" \
+    test "$(echo "$judged" | wc -l)" = 6
+check "five of them \"$WRONG\"" test "$(echo "$judged" | grep -cxF "$WRONG")" = 5
+
 step "timer mode: the answer comes by itself"
 since=$(phrase_count)
 click_twips "${TIMER[@]}"
@@ -116,6 +135,15 @@ wait_phrase "$greeting" "$since" 60 || die "the greeting is logged after speech 
 pass "after speech is switched on again the chalkboard logs the greeting"
 # Clicks are handled in order, so a greeting of the muted click would have come first.
 check "the click while speech was off logged nothing (logged: $(phrases_since "$since" | paste -sd '|'))" \
+    test "$(phrases_since "$since")" = "$greeting"
+
+step "the wheel over a range list chooses nothing"
+since=$(phrase_count)
+xdotool mousemove --window "$WIN" "$(twips_to_px "${MAX_LIST[0]}")" "$(twips_to_px "${MAX_LIST[1]}")" \
+    click 5 click 5 click 4
+click_twips "${CHALKBOARD[@]}"
+wait_phrase "$greeting" "$since" 60 || die "the greeting after the wheel is logged"
+check "the wheel logged nothing (logged: $(phrases_since "$since" | paste -sd '|'))" \
     test "$(phrases_since "$since")" = "$greeting"
 
 step "close"
