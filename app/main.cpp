@@ -1,7 +1,8 @@
 #include "app/event_pump.h"
 #include "app/frmMath.h"
 #include "problems/random_source.h"
-#include "speech/espeak_speech_engine.h"
+#include "speech/speech_engine.h"
+#include "speech/speech_voices.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     // The same look on every desktop: the window is laid out to the pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    const std::unique_ptr<SpeechEngine> speech = createSystemSpeechEngine();
+    const std::unique_ptr<SpeechEngine> speech = createSystemSpeechEngine(QStringLiteral("en"));
     ClockRandomSource random;
     ApplicationEventPump pump;
     frmMath window(*speech, random, pump);

@@ -1,19 +1,24 @@
-// Figures for the speech engine: what a speak() costs the GUI thread, how long eSpeak takes
-// per phrase, and how soon a phrase is heard. Prints plain numbers; never fails for lack
-// of a sound server.
+// Figures for the speech engine: what a speak() costs the GUI thread, how long each voice takes
+// per phrase and how much memory it holds, and how soon a phrase is heard. Prints plain
+// numbers; never fails for lack of a sound server.
 //
 //   speech_bench               all figures
 //   speech_bench --say TEXT... only speaks the phrases, one after the other, through the
 //                              real engine and waits for them to be played, for checking
 //                              by ear or with a recording
 
-#include "speech/espeak_speech_engine.h"
 #include "speech/espeak_synthesizer.h"
+#include "speech/festival_synthesizer.h"
+#include "speech/language_voices.h"
+#include "speech/speech_engine.h"
+#include "speech/speech_voices.h"
 #include "support/phrase_table.h"
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +28,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -48,10 +54,28 @@ double percentile(std::vector<double> values, double fraction)
     return values[index];
 }
 
+// Resident memory of this process, in MB.
+double residentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
+std::unique_ptr<SpeechEngine> englishEngine()
+{
+    return createSystemSpeechEngine(QStringLiteral("en"));
+}
+
 void benchCallCost()
 {
     constexpr int kCalls = 2000;
-    auto engine = createSystemSpeechEngine();
+    auto engine = englishEngine();
     std::vector<double> micros;
     micros.reserve(kCalls);
     for (int i = 0; i < kCalls; ++i) {
@@ -69,15 +93,19 @@ void benchCallCost()
     std::printf("engine destruction with up to %d phrases queued: %.1f ms\n", kCalls, msSince(start));
 }
 
-void benchSynthesis()
+void benchSynthesis(const char* name, SpeechSynthesizer& synthesizer)
 {
     constexpr int kRuns = 5;
-    EspeakSynthesizer synthesizer;
+    const double memoryBefore = residentMb();
     const auto first = Clock::now();
+    if (!synthesizer.load()) {
+        std::printf("%s: cannot speak on this machine\n", name);
+        return;
+    }
     synthesizer.synthesize("addition");
-    std::printf("synthesis of the first phrase, eSpeak start included: %.1f ms\n", msSince(first));
+    std::printf("%s: start and first phrase %.1f ms, %d Hz\n", name, msSince(first), synthesizer.sampleRate());
 
-    std::printf("synthesis per phrase, median of %d runs:\n", kRuns);
+    std::printf("%s: synthesis per phrase, median of %d runs:\n", name, kRuns);
     std::vector<double> medians;
     double totalAudio = 0;
     for (const QString& phrase : kPhrases) {
@@ -97,8 +125,9 @@ void benchSynthesis()
     double total = 0;
     for (const double m : medians)
         total += m;
-    std::printf("synthesis over all phrases: median %.2f ms, max %.2f ms, %.0fx faster than real time\n",
+    std::printf("%s: synthesis over all phrases: median %.2f ms, max %.2f ms, %.0fx faster than real time\n", name,
         percentile(medians, 0.5), percentile(medians, 1.0), totalAudio * 1000 / total);
+    std::printf("%s: memory held after all phrases: %.1f MB\n", name, residentMb() - memoryBefore);
 }
 
 // Records a sink's monitor with libpulse and notes when loud audio first arrives. A record
@@ -223,7 +252,9 @@ void benchLatency()
     // Lets the sink settle before anything is timed.
     std::this_thread::sleep_for(std::chrono::seconds(2));
 
-    auto engine = createSystemSpeechEngine();
+    // The program speaks its welcome two seconds after start; the voice is loaded by then.
+    auto engine = englishEngine();
+    std::this_thread::sleep_for(std::chrono::seconds(2));
     const auto measure = [&]() -> std::optional<double> {
         recorder->waitForQuiet(std::chrono::milliseconds(600));
         recorder->arm();
@@ -236,7 +267,7 @@ void benchLatency()
         return std::chrono::duration<double, std::milli>(*heard - start).count();
     };
 
-    // The first phrase also connects to the sound server (eSpeak was started by the rows above).
+    // The first phrase also connects to the sound server.
     const auto cold = measure();
     if (!cold) {
         std::printf("speak() to first audio in %s: nothing heard within 10 s\n", recorder->device());
@@ -259,11 +290,13 @@ void benchLatency()
 // length plus a second for connecting and the sound server's buffer).
 void say(const QStringList& phrases)
 {
-    EspeakSynthesizer synthesizer;
+    auto engine = englishEngine();
+    const auto voice = language_voices::loadFirst(language_voices::candidates(QStringLiteral("en")));
     double seconds = 1.0;
-    for (const QString& phrase : phrases)
-        seconds += static_cast<double>(synthesizer.synthesize(phrase).size()) / synthesizer.sampleRate();
-    auto engine = createSystemSpeechEngine();
+    for (const QString& phrase : phrases) {
+        if (voice)
+            seconds += static_cast<double>(voice->synthesize(phrase).size()) / voice->sampleRate();
+    }
     for (const QString& phrase : phrases) {
         engine->prepare();
         engine->speak(phrase);
@@ -282,7 +315,11 @@ int main(int argc, char** argv)
         say(phrases);
         return EXIT_SUCCESS;
     }
-    benchSynthesis();
+    // Festival first: its memory is measured before eSpeak's is in the process.
+    FestivalSynthesizer festival;
+    benchSynthesis("Festival HTS (English)", festival);
+    EspeakSynthesizer espeak;
+    benchSynthesis("eSpeak NG (English fallback)", espeak);
     benchCallCost();
     benchLatency();
     return EXIT_SUCCESS;

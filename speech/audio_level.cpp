@@ -6,6 +6,16 @@
 
 namespace audio_level {
 
+namespace {
+
+// Every phrase ends at the same peak, about -2 dBFS, so phrases are equally loud, whichever
+// voice said them, and none is clipped. A gain limit keeps a near-silent phrase from being
+// turned into noise.
+constexpr int kSpeechPeak = 26000;
+constexpr double kMaxSpeechGain = 4.0;
+
+} // namespace
+
 int peak(const std::vector<int16_t>& samples)
 {
     int result = 0;
@@ -26,6 +36,11 @@ void normalizePeak(std::vector<int16_t>& samples, int targetPeak, double maxGain
         const long scaled = std::lround(sample * gain);
         sample = static_cast<int16_t>(std::clamp(scaled, -32767L, 32767L));
     }
+}
+
+void normalizeSpeech(std::vector<int16_t>& samples)
+{
+    normalizePeak(samples, kSpeechPeak, kMaxSpeechGain);
 }
 
 } // namespace audio_level

@@ -14,4 +14,7 @@ int peak(const std::vector<int16_t>& samples);
 // (so near-silence is not blown up into noise). Silence stays silence.
 void normalizePeak(std::vector<int16_t>& samples, int targetPeak, double maxGain);
 
+// Brings a synthesised phrase to the level every voice of the program speaks at.
+void normalizeSpeech(std::vector<int16_t>& samples);
+
 } // namespace audio_level

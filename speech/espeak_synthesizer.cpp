@@ -5,18 +5,16 @@
 #include <QByteArray>
 #include <QString>
 
+#include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <mutex>
+#include <string>
 
 namespace {
 
-// The voice is chosen for five-to-eight-year-olds hearing short phrases and numbers:
-// - "en-us+klatt": American English through eSpeak's Klatt formant synthesiser, which
-//   lacks the buzz of eSpeak's default voice. An offline speech recogniser limited to the
-//   program's phrases understood it in 25 of 25 phrases at 130, 145 and 160 words a
-//   minute; plain "en-us" managed 20, British "en" 12, the other variants 11 to 25 (only
-//   the female "f5" matched it). Plain "en-us" stands in if the variant is missing.
+// The speaking style is the same in every language, chosen for five-to-eight-year-olds
+// hearing short phrases and numbers (measured in English, see kEnglish):
 // - 145 words a minute instead of eSpeak's 175: slow enough for a child to follow, fast
 //   enough that "click on correct answer to the right" does not drag.
 // - pitch 55 (default 50), range 60 (default 50): a little higher and livelier, so it sounds
@@ -24,18 +22,11 @@ namespace {
 // - a 10 ms gap between words helps separate "7 plus 5" into its three words.
 // - volume 100 of 200 (eSpeak's default) peaks around 26600 for the program's phrases;
 //   louder settings clip inside eSpeak, and clipped peaks cannot be repaired afterwards.
-constexpr const char* kVoice = "en-us+klatt";
-constexpr const char* kFallbackVoice = "en-us";
 constexpr int kRateWpm = 145;
 constexpr int kPitch = 55;
 constexpr int kPitchRange = 60;
 constexpr int kWordGapTensOfMs = 1;
 constexpr int kVolume = 100;
-
-// Every phrase ends at the same peak, about -2 dBFS, so phrases are equally loud and none
-// is clipped. A gain limit keeps a near-silent phrase from being turned into noise.
-constexpr int kTargetPeak = 26000;
-constexpr double kMaxGain = 4.0;
 
 // eSpeak hands audio to one global callback; these are per call.
 struct SynthesisRun
@@ -70,6 +61,7 @@ struct EspeakGlobal
     std::mutex mutex;
     bool attempted = false;
     bool ready = false;
+    std::string voice; // the voice eSpeak holds, by the name it was chosen with
 };
 
 EspeakGlobal& espeakGlobal()
@@ -92,18 +84,47 @@ bool initializeEspeak(EspeakGlobal& global)
     if (rate <= 0)
         return false;
     espeak_SetSynthCallback(&collectSamples);
-    if (espeak_SetVoiceByName(kVoice) != EE_OK && espeak_SetVoiceByName(kFallbackVoice) != EE_OK)
+    global.ready = true;
+    return true;
+}
+
+// Called with the lock held: makes eSpeak speak with this voice, if it does not already.
+bool selectVoice(EspeakGlobal& global, const EspeakVoice& voice)
+{
+    if (global.voice == voice.name)
+        return true;
+    global.voice.clear();
+    if (espeak_SetVoiceByName(voice.name) != EE_OK
+        && (!voice.fallback || espeak_SetVoiceByName(voice.fallback) != EE_OK))
         return false;
+    // Choosing a voice resets these to the voice's own.
     espeak_SetParameter(espeakRATE, kRateWpm, 0);
     espeak_SetParameter(espeakPITCH, kPitch, 0);
     espeak_SetParameter(espeakRANGE, kPitchRange, 0);
     espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMs, 0);
     espeak_SetParameter(espeakVOLUME, kVolume, 0);
-    global.ready = true;
+    global.voice = voice.name;
     return true;
 }
 
 } // namespace
+
+EspeakSynthesizer::EspeakSynthesizer(EspeakVoice voice)
+    : voice_(voice)
+{
+}
+
+QString EspeakSynthesizer::dataPath()
+{
+    EspeakGlobal& global = espeakGlobal();
+    const std::lock_guard<std::mutex> lock(global.mutex);
+    // Only finds the folder (ESPEAK_DATA_PATH or the built-in one), as eSpeak's start does.
+    if (!global.attempted)
+        espeak_ng_InitializePath(nullptr);
+    const char* path = nullptr;
+    espeak_Info(&path);
+    return path ? QString::fromLocal8Bit(path) : QString();
+}
 
 std::vector<int16_t> EspeakSynthesizer::doSynthesize(const QString& phrase, const StopCheck& shouldStop)
 {
@@ -114,7 +135,7 @@ std::vector<int16_t> EspeakSynthesizer::doSynthesize(const QString& phrase, cons
 
     EspeakGlobal& global = espeakGlobal();
     const std::lock_guard<std::mutex> lock(global.mutex);
-    if (!initializeEspeak(global))
+    if (!initializeEspeak(global) || !selectVoice(global, voice_))
         return samples;
 
     SynthesisRun run { &samples, &shouldStop };
@@ -126,6 +147,6 @@ std::vector<int16_t> EspeakSynthesizer::doSynthesize(const QString& phrase, cons
         samples.clear();
         return samples;
     }
-    audio_level::normalizePeak(samples, kTargetPeak, kMaxGain);
+    audio_level::normalizeSpeech(samples);
     return samples;
 }

@@ -7,7 +7,13 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcPulse, "numivox.speech.pulse", QtWarningMsg)
+// Made once and never destroyed: after a stuck sound server the speech worker may still be
+// in here while the program exits, and a category destroyed at exit would crash it.
+const QLoggingCategory& lcPulse()
+{
+    static const auto* category = new QLoggingCategory("numivox.speech.pulse", QtWarningMsg);
+    return *category;
+}
 
 // The server's buffer for our stream. The default is about two seconds, which would make
 // write() return long before the audio is heard, so stopping could not discard it and

@@ -6,8 +6,9 @@
 
 class QString;
 
-// Turns one phrase into mono 16-bit audio. The engine depends on this rather than on eSpeak
-// so its queue can be tested with predictable audio and without eSpeak's global state.
+// Turns one phrase into mono 16-bit audio. The engine depends on this rather than on a
+// particular synthesiser so its queue can be tested with predictable audio, and so it can fall
+// back from one voice to another.
 class SpeechSynthesizer
 {
 public:
@@ -16,6 +17,12 @@ public:
 
     virtual ~SpeechSynthesizer() = default;
 
+    // Gets the voice ready to speak, on the thread that will use it; may take a while. False
+    // when this voice cannot speak on this machine. Called before the first phrase; calling
+    // it again costs nothing.
+    virtual bool load() { return true; }
+
+    // The rate of every sample synthesize() returns; known once load() succeeded.
     virtual int sampleRate() const = 0;
 
     // Empty when the phrase has nothing to say, synthesis failed, or shouldStop asked to stop.

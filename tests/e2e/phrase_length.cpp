@@ -7,13 +7,15 @@
 // of 20 ms; a frame is voiced when its RMS is above RMS; the span runs from the first voiced frame
 // to the end of the last one. The sound test measures its recordings the same way.
 
-#include "speech/espeak_synthesizer.h"
+#include "speech/language_voices.h"
+#include "speech/speech_synthesizer.h"
 
 #include <QString>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 int main(int argc, char* argv[])
@@ -23,7 +25,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     const double threshold = std::strtod(argv[1], nullptr);
-    EspeakSynthesizer synthesizer;
+    // The voice the program speaks English with on this machine.
+    const std::unique_ptr<SpeechSynthesizer> voice = language_voices::loadFirst(language_voices::candidates("en"));
+    if (!voice) {
+        std::fprintf(stderr, "phrase_length: no English voice\n");
+        return 1;
+    }
+    SpeechSynthesizer& synthesizer = *voice;
     const std::size_t frame = static_cast<std::size_t>(synthesizer.sampleRate()) / 50;
     for (int i = 2; i < argc; ++i) {
         const std::vector<int16_t> audio = synthesizer.synthesize(QString::fromUtf8(argv[i]));

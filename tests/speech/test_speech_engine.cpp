@@ -1,6 +1,7 @@
 #include "speech/audio_output.h"
-#include "speech/espeak_speech_engine.h"
 #include "speech/espeak_synthesizer.h"
+#include "speech/festival_synthesizer.h"
+#include "speech/queued_speech_engine.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,7 @@ struct OutputProbe
     bool destroyed = false;
 
     bool failOpen = false;
-    int writesUntilFailure = -1; // -1: never fail
+    int writesUntilFailure = -1; // -1: never fail; after the failure, -1 again
     bool staleConnection = false; // the next write fails, as after a server restart; a reopen mends it
     bool holdOpen = false;
     bool holdWrites = false;
@@ -95,8 +96,13 @@ public:
     bool write(const int16_t* samples, std::size_t count) override
     {
         std::unique_lock<std::mutex> lock(probe_->mutex);
-        if (!open_ || probe_->writesUntilFailure == 0)
+        if (!open_)
             return false;
+        if (probe_->writesUntilFailure == 0) {
+            // The server died; a new connection finds it running again.
+            probe_->writesUntilFailure = -1;
+            return false;
+        }
         if (probe_->staleConnection) {
             probe_->staleConnection = false;
             return false;
@@ -202,23 +208,26 @@ private slots:
     void opensOutputOnWorkerWithoutBlockingCaller();
     void missingSoundServerDropsPhrasesUntilItIsBack();
     void failedWriteClosesOutputAndNextPrepareReopens();
+    void phrasesQueuedBehindFailedWriteArePlayedWhenOutputIsBack();
     void staleConnectionIsReopenedWithoutLosingThePhrase();
     void destructorDiscardsQueuedPhrases();
     void destructorDoesNotWaitForStuckSoundServer();
     void playsRealEspeakAudioWhole();
+    void speaksWithFestivalAtItsRate();
+    void fallsBackToEspeakWhenFestivalCannotSpeak();
 
 private:
     // Waits until exactly the audio of these phrases has been played.
     bool playedExactly(const QStringList& phrases);
 
     std::shared_ptr<OutputProbe> probe_;
-    std::unique_ptr<EspeakSpeechEngine> engine_;
+    std::unique_ptr<QueuedSpeechEngine> engine_;
 };
 
 void TestSpeechEngine::init()
 {
     probe_ = std::make_shared<OutputProbe>();
-    engine_ = std::make_unique<EspeakSpeechEngine>(
+    engine_ = std::make_unique<QueuedSpeechEngine>(
         std::make_unique<FakeSynthesizer>(), std::make_unique<FakeOutput>(probe_));
 }
 
@@ -296,13 +305,35 @@ void TestSpeechEngine::failedWriteClosesOutputAndNextPrepareReopens()
     const std::size_t partial = probe_->playedCount();
     QVERIFY(partial > 0 && partial < FakeSynthesizer::audioFor({ cutShort }).size());
 
-    probe_->set(&OutputProbe::writesUntilFailure, -1);
     say(*engine_, { "multiplication" });
     const std::vector<int16_t> rest = FakeSynthesizer::audioFor({ "multiplication" });
     QTRY_COMPARE_WITH_TIMEOUT(probe_->playedCount(), partial + rest.size(), kTimeoutMs);
     const std::vector<int16_t> all = probe_->get(&OutputProbe::played);
     QVERIFY(std::equal(rest.begin(), rest.end(), all.begin() + static_cast<std::ptrdiff_t>(partial)));
     QCOMPARE(probe_->get(&OutputProbe::opens), 2);
+}
+
+void TestSpeechEngine::phrasesQueuedBehindFailedWriteArePlayedWhenOutputIsBack()
+{
+    const QString cutShort = "the minimum number is now set to 10";
+    probe_->set(&OutputProbe::holdWrites, true);
+    say(*engine_, { cutShort });
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inWrite), kTimeoutMs);
+    // Queued while the output is open, so prepare() asks for nothing.
+    say(*engine_, { "standard mode", "click flashcard" });
+    // The held piece and one more get through, then the server dies and comes back.
+    probe_->set(&OutputProbe::writesUntilFailure, 1);
+    probe_->set(&OutputProbe::holdWrites, false);
+
+    const std::vector<int16_t> queued = FakeSynthesizer::audioFor({ "standard mode", "click flashcard" });
+    const auto endsWithQueued = [&] {
+        const std::vector<int16_t> all = probe_->get(&OutputProbe::played);
+        return all.size() >= queued.size() && std::equal(queued.rbegin(), queued.rend(), all.rbegin());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(endsWithQueued(), kTimeoutMs);
+    QCOMPARE(probe_->get(&OutputProbe::closes), 1);
+    // The phrase that was cut short is not played again.
+    QVERIFY(probe_->playedCount() < FakeSynthesizer::audioFor({ cutShort }).size() + queued.size());
 }
 
 void TestSpeechEngine::staleConnectionIsReopenedWithoutLosingThePhrase()
@@ -354,7 +385,7 @@ void TestSpeechEngine::destructorDoesNotWaitForStuckSoundServer()
 
 void TestSpeechEngine::playsRealEspeakAudioWhole()
 {
-    engine_ = std::make_unique<EspeakSpeechEngine>(
+    engine_ = std::make_unique<QueuedSpeechEngine>(
         std::make_unique<RecordingSynthesizer>(probe_), std::make_unique<FakeOutput>(probe_));
     say(*engine_, { "standard mode", "click flashcard" });
     QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::phrasesRendered) == 2
@@ -363,6 +394,32 @@ void TestSpeechEngine::playsRealEspeakAudioWhole()
     // Both phrases last a second or more.
     QVERIFY(probe_->playedCount() > 2 * 22050);
     QVERIFY(probe_->get(&OutputProbe::played) == probe_->get(&OutputProbe::rendered));
+    QCOMPARE(probe_->get(&OutputProbe::openedRate), 22050);
+}
+
+void TestSpeechEngine::speaksWithFestivalAtItsRate()
+{
+    std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
+    voices.push_back(std::make_unique<FestivalSynthesizer>());
+    voices.push_back(std::make_unique<FakeSynthesizer>());
+    engine_ = std::make_unique<QueuedSpeechEngine>(std::move(voices), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "standard mode" });
+    // Festival's voice, not the fake, whose phrase would be 650 samples.
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->playedCount() > 32000 / 2, kTimeoutMs);
+    QCOMPARE(probe_->get(&OutputProbe::openedRate), 32000);
+}
+
+void TestSpeechEngine::fallsBackToEspeakWhenFestivalCannotSpeak()
+{
+    std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
+    voices.push_back(std::make_unique<FestivalSynthesizer>(QStringLiteral("no_such_voice")));
+    voices.push_back(std::make_unique<RecordingSynthesizer>(probe_));
+    engine_ = std::make_unique<QueuedSpeechEngine>(std::move(voices), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "standard mode" });
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::phrasesRendered) == 1
+            && probe_->playedCount() == probe_->get(&OutputProbe::rendered).size(),
+        kTimeoutMs);
+    QVERIFY(probe_->playedCount() > 22050 / 2);
     QCOMPARE(probe_->get(&OutputProbe::openedRate), 22050);
 }
 

@@ -1,8 +1,7 @@
-#include "speech/espeak_speech_engine.h"
+#include "speech/queued_speech_engine.h"
 
 #include "speech/audio_output.h"
-#include "speech/espeak_synthesizer.h"
-#include "speech/pulse_audio_output.h"
+#include "speech/language_voices.h"
 #include "speech/speech_synthesizer.h"
 
 #include <QString>
@@ -36,10 +35,10 @@ struct Command
 
 } // namespace
 
-struct EspeakSpeechEngine::Shared
+struct QueuedSpeechEngine::Shared
 {
     // Used by the worker thread only.
-    std::unique_ptr<SpeechSynthesizer> synthesizer;
+    std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
     std::unique_ptr<AudioOutput> output;
 
     // Everything below is guarded by mutex.
@@ -72,22 +71,33 @@ struct EspeakSpeechEngine::Shared
     }
 };
 
-EspeakSpeechEngine::EspeakSpeechEngine(
-    std::unique_ptr<SpeechSynthesizer> synthesizer, std::unique_ptr<AudioOutput> output)
+QueuedSpeechEngine::QueuedSpeechEngine(
+    std::vector<std::unique_ptr<SpeechSynthesizer>> voices, std::unique_ptr<AudioOutput> output)
     : shared_(std::make_shared<Shared>())
 {
-    shared_->synthesizer = std::move(synthesizer);
+    shared_->voices = std::move(voices);
     shared_->output = std::move(output);
     // The thread gets its own reference, so the state outlives a detached worker.
-    worker_ = std::thread(&EspeakSpeechEngine::run, shared_);
+    worker_ = std::thread(&QueuedSpeechEngine::run, shared_);
 }
 
-EspeakSpeechEngine::EspeakSpeechEngine(std::unique_ptr<AudioOutput> output)
-    : EspeakSpeechEngine(std::make_unique<EspeakSynthesizer>(), std::move(output))
+namespace {
+
+std::vector<std::unique_ptr<SpeechSynthesizer>> oneVoice(std::unique_ptr<SpeechSynthesizer> voice)
+{
+    std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
+    voices.push_back(std::move(voice));
+    return voices;
+}
+
+} // namespace
+
+QueuedSpeechEngine::QueuedSpeechEngine(std::unique_ptr<SpeechSynthesizer> voice, std::unique_ptr<AudioOutput> output)
+    : QueuedSpeechEngine(oneVoice(std::move(voice)), std::move(output))
 {
 }
 
-EspeakSpeechEngine::~EspeakSpeechEngine()
+QueuedSpeechEngine::~QueuedSpeechEngine()
 {
     std::unique_lock<std::mutex> lock(shared_->mutex);
     shared_->stopping = true;
@@ -101,7 +111,7 @@ EspeakSpeechEngine::~EspeakSpeechEngine()
         worker_.detach();
 }
 
-void EspeakSpeechEngine::prepare()
+void QueuedSpeechEngine::prepare()
 {
     const std::lock_guard<std::mutex> lock(shared_->mutex);
     if (shared_->stopping || shared_->outputOpen || shared_->openQueued)
@@ -111,7 +121,7 @@ void EspeakSpeechEngine::prepare()
     shared_->wake.notify_one();
 }
 
-void EspeakSpeechEngine::speak(const QString& phrase)
+void QueuedSpeechEngine::speak(const QString& phrase)
 {
     const std::lock_guard<std::mutex> lock(shared_->mutex);
     if (shared_->stopping)
@@ -120,13 +130,35 @@ void EspeakSpeechEngine::speak(const QString& phrase)
     shared_->wake.notify_one();
 }
 
-void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
+void QueuedSpeechEngine::run(const std::shared_ptr<Shared>& shared)
 {
-    SpeechSynthesizer& synthesizer = *shared->synthesizer;
+    // Loading starts with the program, so the first phrase finds the voice ready; the window
+    // goes on meanwhile, queueing what it says.
+    std::unique_ptr<SpeechSynthesizer> synthesizer = language_voices::loadFirst(std::move(shared->voices));
+    const int rate = synthesizer ? synthesizer->sampleRate() : 0;
     AudioOutput& output = *shared->output;
     const auto shouldStop = [&shared] { return shared->stopRequested(); };
-    const std::size_t chunkSamples
-        = std::max<std::size_t>(1, static_cast<std::size_t>(synthesizer.sampleRate()) * kChunkMs / 1000);
+    const std::size_t chunkSamples = std::max<std::size_t>(1, static_cast<std::size_t>(rate) * kChunkMs / 1000);
+
+    // The output is always opened at the rate of the voice's audio, whatever it was opened
+    // with before, so no audio is ever played at the wrong speed.
+    int openedRate = 0;
+    const auto openOutput = [&] {
+        if (output.isOpen() && openedRate == rate)
+            return true;
+        output.close();
+        openedRate = output.open(rate) ? rate : 0;
+        shared->setOutputOpen(openedRate != 0);
+        return openedRate != 0;
+    };
+    const auto closeOutput = [&] {
+        output.close();
+        openedRate = 0;
+        shared->setOutputOpen(false);
+    };
+    // True when the last attempt to open the output, asked for by prepare(), failed. A phrase
+    // finding the output closed tries to open it once, unless that attempt was its own.
+    bool openJustFailed = false;
 
     for (;;) {
         Command command;
@@ -140,19 +172,24 @@ void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
             if (command.kind == Command::Kind::OpenOutput)
                 shared->openQueued = false;
         }
+        if (!synthesizer)
+            continue;
 
         // A failure inside synthesis or output costs one phrase, never the program.
         try {
             if (command.kind == Command::Kind::OpenOutput) {
-                if (!output.isOpen())
-                    shared->setOutputOpen(output.open(synthesizer.sampleRate()));
+                openJustFailed = !openOutput();
                 continue;
             }
 
             // Without a sound server phrases are dropped before spending time on synthesis.
-            if (!output.isOpen())
+            // After a failed write (the server went away) the phrases queued behind it try
+            // once each, so they are played if it is back.
+            const bool triedAlready = openJustFailed;
+            openJustFailed = false;
+            if (!output.isOpen() && (triedAlready || !openOutput()))
                 continue;
-            const std::vector<int16_t> audio = synthesizer.synthesize(command.phrase, shouldStop);
+            const std::vector<int16_t> audio = synthesizer->synthesize(command.phrase, shouldStop);
             // Writes the phrase in chunks; returns how many samples went out before a write
             // failed, or the whole length.
             const auto play = [&] {
@@ -167,21 +204,19 @@ void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
             if (played == 0 && !audio.empty() && !shouldStop()) {
                 // Not a sample got through: the connection went stale while idle (the sound
                 // server was restarted). One reconnection saves the phrase.
-                output.close();
-                if (output.open(synthesizer.sampleRate()))
+                closeOutput();
+                if (openOutput())
                     played = play();
             }
             if (played < audio.size() && !shouldStop()) {
                 // The next prepare() sees the output closed and asks for it to be reopened.
-                output.close();
-                shared->setOutputOpen(false);
+                closeOutput();
             } else if (!audio.empty() && !shouldStop() && !shared->phraseQueued()) {
                 // Plays out the tail, which the server holds back until its buffer is full.
                 output.drain();
             }
         } catch (...) {
-            output.close();
-            shared->setOutputOpen(false);
+            closeOutput();
         }
     }
 
@@ -189,14 +224,9 @@ void EspeakSpeechEngine::run(const std::shared_ptr<Shared>& shared)
     output.close();
     // The objects go away on this thread, which is the one that used them.
     shared->output.reset();
-    shared->synthesizer.reset();
+    synthesizer.reset();
 
     const std::lock_guard<std::mutex> lock(shared->mutex);
     shared->done = true;
     shared->finished.notify_all();
-}
-
-std::unique_ptr<SpeechEngine> createSystemSpeechEngine()
-{
-    return std::make_unique<EspeakSpeechEngine>(std::make_unique<PulseAudioOutput>());
 }

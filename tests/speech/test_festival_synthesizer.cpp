@@ -1,0 +1,81 @@
+#include "speech/audio_level.h"
+#include "speech/festival_synthesizer.h"
+#include "support/phrase_table.h"
+
+#include <QString>
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+// Festival's HTS voice speaks at 32 kHz.
+constexpr int kVoiceRate = 32000;
+
+} // namespace
+
+// The program's English voice, Festival in this process: every phrase audible and at the rate
+// it reports, and an error inside Festival costs one phrase, never the voice or the program.
+// No audio device is involved.
+class TestFestivalSynthesizer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void speaksEveryProgramPhraseAtItsRate();
+    void blankPhraseGivesNoAudio();
+    void errorInsideFestivalLosesThatPhraseOnly();
+    void missingVoiceDoesNotLoad();
+};
+
+void TestFestivalSynthesizer::speaksEveryProgramPhraseAtItsRate()
+{
+    FestivalSynthesizer synthesizer;
+    QVERIFY(synthesizer.load());
+    QCOMPARE(synthesizer.sampleRate(), kVoiceRate);
+    for (const QString& phrase : PhraseTable::fixedPhrases() + PhraseTable::builtExamples()) {
+        const std::vector<int16_t> audio = synthesizer.synthesize(phrase);
+        // At least a third of a second, as even "24" is two words; levelled like every voice.
+        QVERIFY2(audio.size() > kVoiceRate / 3, qPrintable(phrase));
+        const int peak = audio_level::peak(audio);
+        QVERIFY2(peak > 25000 && peak < 27000, qPrintable(QString("%1: peak %2").arg(phrase).arg(peak)));
+    }
+}
+
+void TestFestivalSynthesizer::blankPhraseGivesNoAudio()
+{
+    FestivalSynthesizer synthesizer;
+    QVERIFY(synthesizer.synthesize(QString()).empty());
+    QVERIFY(synthesizer.synthesize("   ").empty());
+    QVERIFY(synthesizer.synthesize("timer mode", [] { return true; }).empty());
+    QVERIFY(!synthesizer.synthesize("timer mode").empty());
+}
+
+void TestFestivalSynthesizer::errorInsideFestivalLosesThatPhraseOnly()
+{
+    // A hook that raises a Scheme error in the middle of synthesising any phrase with "boom".
+    FestivalSynthesizer failing(QString::fromLatin1(FestivalSynthesizer::kProgramVoice),
+        R"((set! after_synth_hooks (list (lambda (utt)
+               (if (string-matches (utt.feat utt 'iform) ".*boom.*") (error "boom")) utt))))");
+    QVERIFY(failing.load());
+    const std::size_t before = failing.synthesize("timer mode").size();
+    QVERIFY(before > 0);
+    QVERIFY(failing.synthesize("7 plus boom").empty());
+    QCOMPARE(failing.synthesize("timer mode").size(), before);
+
+    // The voice is whole afterwards, also for another instance in the same process.
+    FestivalSynthesizer program;
+    QCOMPARE(program.synthesize("timer mode").size(), before);
+    QVERIFY(!program.synthesize("7 plus boom").empty());
+}
+
+void TestFestivalSynthesizer::missingVoiceDoesNotLoad()
+{
+    FestivalSynthesizer missing(QStringLiteral("no_such_voice"));
+    QVERIFY(!missing.load());
+    QVERIFY(missing.synthesize("timer mode").empty());
+    QVERIFY(!FestivalSynthesizer().synthesize("timer mode").empty());
+}
+
+QTEST_GUILESS_MAIN(TestFestivalSynthesizer)
+#include "test_festival_synthesizer.moc"
