@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -16,5 +17,9 @@ void normalizePeak(std::vector<int16_t>& samples, int targetPeak, double maxGain
 
 // Brings a synthesised phrase to the level every voice of the program speaks at.
 void normalizeSpeech(std::vector<int16_t>& samples);
+
+// Drops the silence a levelled phrase starts with, all but its last keepSamples samples, so
+// the phrase is heard as soon as it is played. Silence stays silence.
+void trimLeadingSilence(std::vector<int16_t>& samples, std::size_t keepSamples);
 
 } // namespace audio_level

@@ -11,9 +11,12 @@
 #include <mutex>
 #include <utility>
 
-// Where SIOD's garbage collector starts scanning the stack for live cells. Festival sets it
-// once, inside its own start-up; it is not declared in any header.
+// Where SIOD's garbage collector starts scanning the stack for live cells, and how deep below it
+// the interpreter may go before it reports an error. Festival sets them once, inside its own
+// start-up, for the stack of the thread that started it; no header declares them.
 extern LISP* stack_start_ptr;
+extern char* stack_limit_ptr;
+extern long stack_size;
 
 namespace {
 
@@ -42,6 +45,9 @@ constexpr int kMaxPhraseBytes = 256;
 constexpr double kSpeed = 0.95; // HTS "-r": the length of every state is divided by it
 constexpr double kHalfTones = 2.0; // HTS "-fm": added to the pitch of every voiced frame
 
+// What is left of the silence before a phrase: a gentle start, not a click.
+constexpr int kLeadInMs = 30;
+
 // A word Festival's lexicon lacks, spoken once by load().
 constexpr const char* kFirstWord = "numivox";
 
@@ -65,12 +71,15 @@ FestivalGlobal& festivalGlobal()
 // is set. This runs call with the jump target here, so an error anywhere inside ends the call
 // and nothing else: the phrase is lost, the program goes on. Festival's own code between here
 // and the error leaks what its skipped destructors would have freed, which is how Festival
-// handles errors itself. It also points the collector's stack scan at this frame, the outermost
-// one that calls into Festival, on whichever thread it runs.
+// handles errors itself. It also measures the interpreter's stack from this frame, the outermost
+// one that calls into Festival, on whichever thread it runs: otherwise a thread other than the
+// one that started Festival would find its stack beyond the limit, and the collector would
+// scan the wrong stack.
 bool callFestival(void (*call)(void*), void* context)
 {
     LISP stackTop = NIL;
     stack_start_ptr = &stackTop;
+    stack_limit_ptr = reinterpret_cast<char*>(&stackTop) - stack_size;
     jmp_buf* const outerTarget = est_errjmp;
     const long outerEnabled = errjmp_ok;
     jmp_buf target;
@@ -217,5 +226,7 @@ std::vector<int16_t> FestivalSynthesizer::doSynthesize(const QString& phrase, co
     for (int i = 0; i < wave.num_samples(); ++i)
         samples[static_cast<std::size_t>(i)] = wave.a_no_check(i, 0);
     audio_level::normalizeSpeech(samples);
+    // The voice starts every phrase with about 200 ms of silence, which would only delay it.
+    audio_level::trimLeadingSilence(samples, static_cast<std::size_t>(sampleRate_) * kLeadInMs / 1000);
     return samples;
 }

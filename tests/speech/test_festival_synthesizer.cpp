@@ -5,6 +5,9 @@
 #include <QString>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -26,6 +29,7 @@ private slots:
     void blankPhraseGivesNoAudio();
     void errorInsideFestivalLosesThatPhraseOnly();
     void missingVoiceDoesNotLoad();
+    void speaksOnAnyThread();
 };
 
 void TestFestivalSynthesizer::speaksEveryProgramPhraseAtItsRate()
@@ -39,6 +43,9 @@ void TestFestivalSynthesizer::speaksEveryProgramPhraseAtItsRate()
         QVERIFY2(audio.size() > kVoiceRate / 3, qPrintable(phrase));
         const int peak = audio_level::peak(audio);
         QVERIFY2(peak > 25000 && peak < 27000, qPrintable(QString("%1: peak %2").arg(phrase).arg(peak)));
+        // Heard as soon as it is played: the voice's own 200 ms of silence before it is gone.
+        const auto onset = std::find_if(audio.begin(), audio.end(), [](int16_t s) { return std::abs(s) > 300; });
+        QVERIFY2(onset - audio.begin() < kVoiceRate / 10, qPrintable(phrase));
     }
 }
 
@@ -75,6 +82,19 @@ void TestFestivalSynthesizer::missingVoiceDoesNotLoad()
     QVERIFY(!missing.load());
     QVERIFY(missing.synthesize("timer mode").empty());
     QVERIFY(!FestivalSynthesizer().synthesize("timer mode").empty());
+}
+
+void TestFestivalSynthesizer::speaksOnAnyThread()
+{
+    // Festival was started on this thread by the cases above; each engine's worker is another.
+    FestivalSynthesizer here;
+    const std::size_t expected = here.synthesize("the maximum number is now set to 20").size();
+    QVERIFY(expected > 0);
+    std::size_t there = 0;
+    std::thread worker(
+        [&there] { there = FestivalSynthesizer().synthesize("the maximum number is now set to 20").size(); });
+    worker.join();
+    QCOMPARE(there, expected);
 }
 
 QTEST_GUILESS_MAIN(TestFestivalSynthesizer)
