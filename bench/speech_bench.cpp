@@ -7,6 +7,7 @@
 //                              real engine and waits for them to be played, for checking
 //                              by ear or with a recording
 
+#include "resident_memory.h"
 #include "speech/espeak_synthesizer.h"
 #include "speech/festival_synthesizer.h"
 #include "speech/language_voices.h"
@@ -17,8 +18,6 @@
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -52,19 +51,6 @@ double percentile(std::vector<double> values, double fraction)
     std::sort(values.begin(), values.end());
     const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
     return values[index];
-}
-
-// Resident memory of this process, in MB.
-double residentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
 }
 
 std::unique_ptr<SpeechEngine> englishEngine()

@@ -5,11 +5,10 @@
 //
 //   speech_soak [PHRASES]     default 100000
 
+#include "resident_memory.h"
 #include "speech/festival_synthesizer.h"
 #include "support/phrase_table.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -19,18 +18,6 @@
 #include <cstdlib>
 
 namespace {
-
-double residentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
 
 // The i-th phrase: the program's fixed phrases in turn with the phrases it builds from
 // numbers, the numbers running through every value a card can show.
