@@ -26,6 +26,11 @@ constexpr int kChunkMs = 40;
 // it still uses).
 constexpr std::chrono::milliseconds kStopWait { 1500 };
 
+// Loading a voice cannot be interrupted, but it is work on local files that ends by itself
+// (under a second on an idle machine). The destructor waits for it up to this long first, so
+// a worker is never left inside a synthesiser while the program's static objects go away.
+constexpr std::chrono::seconds kLoadWait { 10 };
+
 struct Command
 {
     enum class Kind { OpenOutput, Speak };
@@ -49,6 +54,7 @@ struct QueuedSpeechEngine::Shared
     bool outputOpen = false; // the worker's view, mirrored for prepare()
     bool openQueued = false; // an OpenOutput command waits in the queue
     bool stopping = false;
+    bool loading = true; // the worker is still choosing its voice
     bool done = false;
 
     bool stopRequested()
@@ -103,6 +109,7 @@ QueuedSpeechEngine::~QueuedSpeechEngine()
     shared_->stopping = true;
     shared_->queue.clear();
     shared_->wake.notify_all();
+    shared_->finished.wait_for(lock, kLoadWait, [this] { return !shared_->loading; });
     const bool stopped = shared_->finished.wait_for(lock, kStopWait, [this] { return shared_->done; });
     lock.unlock();
     if (stopped)
@@ -135,6 +142,11 @@ void QueuedSpeechEngine::run(const std::shared_ptr<Shared>& shared)
     // Loading starts with the program, so the first phrase finds the voice ready; the window
     // goes on meanwhile, queueing what it says.
     std::unique_ptr<SpeechSynthesizer> synthesizer = language_voices::loadFirst(std::move(shared->voices));
+    {
+        const std::lock_guard<std::mutex> lock(shared->mutex);
+        shared->loading = false;
+    }
+    shared->finished.notify_all();
     const int rate = synthesizer ? synthesizer->sampleRate() : 0;
     AudioOutput& output = *shared->output;
     const auto shouldStop = [&shared] { return shared->stopRequested(); };

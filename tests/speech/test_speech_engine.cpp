@@ -155,6 +155,17 @@ protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck&) override { return audioFor({ phrase }); }
 };
 
+// A voice that takes longer to load than the engine's destructor waits for a stuck sound server.
+class SlowLoadingSynthesizer : public FakeSynthesizer
+{
+public:
+    bool load() override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        return true;
+    }
+};
+
 // Real eSpeak audio, with a copy kept: eSpeak never renders a phrase twice to the same sample.
 class RecordingSynthesizer : public SpeechSynthesizer
 {
@@ -212,6 +223,7 @@ private slots:
     void staleConnectionIsReopenedWithoutLosingThePhrase();
     void destructorDiscardsQueuedPhrases();
     void destructorDoesNotWaitForStuckSoundServer();
+    void destructorWaitsForVoiceStillLoading();
     void playsRealEspeakAudioWhole();
     void speaksWithFestivalAtItsRate();
     void fallsBackToEspeakWhenFestivalCannotSpeak();
@@ -380,6 +392,20 @@ void TestSpeechEngine::destructorDoesNotWaitForStuckSoundServer()
     // Released, the abandoned worker ends by itself without playing the discarded phrase.
     probe_->set(&OutputProbe::holdOpen, false);
     QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::destroyed), kTimeoutMs);
+    QCOMPARE(probe_->playedCount(), std::size_t { 0 });
+}
+
+void TestSpeechEngine::destructorWaitsForVoiceStillLoading()
+{
+    engine_.reset();
+    probe_->set(&OutputProbe::destroyed, false);
+    engine_ = std::make_unique<QueuedSpeechEngine>(
+        std::make_unique<SlowLoadingSynthesizer>(), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "addition" });
+    engine_.reset();
+    // The worker finished and released what it owned before the destructor returned: none of
+    // it is left in use while the program exits.
+    QVERIFY(probe_->get(&OutputProbe::destroyed));
     QCOMPARE(probe_->playedCount(), std::size_t { 0 });
 }
 
