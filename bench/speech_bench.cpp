@@ -27,6 +27,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -42,6 +43,15 @@ const QStringList kPhrases = PhraseTable::fixedPhrases() + PhraseTable::builtExa
 double msSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// CPU time of the calling thread, in ms: unlike the clock, it does not grow when other work
+// shares the machine.
+double threadCpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 double percentile(std::vector<double> values, double fraction)
@@ -105,16 +115,21 @@ void benchSynthesis(const char* name, SpeechSynthesizer& synthesizer)
 
     std::printf("%s: synthesis per phrase, median of %d runs:\n", name, kRuns);
     std::vector<double> medians;
+    std::vector<double> cpuMedians;
     double totalAudio = 0;
     for (const QString& phrase : kPhrases) {
         std::vector<double> times;
+        std::vector<double> cpuTimes;
         std::size_t samples = 0;
         for (int run = 0; run < kRuns; ++run) {
             const auto start = Clock::now();
+            const double cpuStart = threadCpuMs();
             samples = synthesizer.synthesize(phrase).size();
+            cpuTimes.push_back(threadCpuMs() - cpuStart);
             times.push_back(msSince(start));
         }
         const double median = percentile(times, 0.5);
+        cpuMedians.push_back(percentile(cpuTimes, 0.5));
         const double seconds = static_cast<double>(samples) / synthesizer.sampleRate();
         medians.push_back(median);
         totalAudio += seconds;
@@ -125,6 +140,8 @@ void benchSynthesis(const char* name, SpeechSynthesizer& synthesizer)
         total += m;
     std::printf("%s: synthesis over all phrases: median %.2f ms, max %.2f ms, %.0fx faster than real time\n", name,
         percentile(medians, 0.5), percentile(medians, 1.0), totalAudio * 1000 / total);
+    std::printf("%s: CPU time per phrase: median %.2f ms, max %.2f ms\n", name, percentile(cpuMedians, 0.5),
+        percentile(cpuMedians, 1.0));
     std::printf("%s: memory held after all phrases: %.1f MB\n", name, residentMb() - memoryBefore);
 }
 
@@ -241,7 +258,7 @@ private:
 void benchLatency()
 {
     constexpr int kTrials = 7;
-    const QString phrase = "standard mode";
+    const QString shortPhrase = "standard mode";
     const auto recorder = MonitorRecorder::open();
     if (!recorder) {
         std::printf("speak() to first audio: no sound server\n");
@@ -253,7 +270,7 @@ void benchLatency()
     // The program speaks its welcome two seconds after start; the voice is loaded by then.
     auto engine = englishEngine();
     std::this_thread::sleep_for(std::chrono::seconds(2));
-    const auto measure = [&]() -> std::optional<double> {
+    const auto measure = [&](const QString& phrase) -> std::optional<double> {
         recorder->waitForQuiet(std::chrono::milliseconds(600));
         recorder->arm();
         const auto start = Clock::now();
@@ -266,7 +283,7 @@ void benchLatency()
     };
 
     // The first phrase also connects to the sound server.
-    const auto cold = measure();
+    const auto cold = measure(shortPhrase);
     if (!cold) {
         std::printf("speak() to first audio in %s: nothing heard within 10 s\n", recorder->device());
         return;
@@ -276,12 +293,22 @@ void benchLatency()
 
     std::vector<double> warm;
     for (int i = 0; i < kTrials; ++i) {
-        if (const auto latency = measure())
+        if (const auto latency = measure(shortPhrase))
             warm.push_back(*latency);
     }
     std::printf("speak() to first audio in %s, later phrases: median %.1f ms, min %.1f ms, max %.1f ms "
                 "over %zu of %d\n",
         recorder->device(), percentile(warm, 0.5), percentile(warm, 0.0), percentile(warm, 1.0), warm.size(), kTrials);
+
+    // The voice synthesises a phrase whole before it plays it, so the longest phrases wait longest.
+    std::vector<double> longest;
+    for (int i = 0; i < kTrials; ++i) {
+        if (const auto latency = measure(PhraseTable::fixedPhrases().filter("ut,oh").value(0)))
+            longest.push_back(*latency);
+    }
+    std::printf("speak() to first audio in %s, the longest phrase (the range complaint): median %.1f ms, max %.1f "
+                "ms over %zu of %d\n",
+        recorder->device(), percentile(longest, 0.5), percentile(longest, 1.0), longest.size(), kTrials);
 }
 
 // Speaks the phrases as the window does and stays long enough for them to be played (their
