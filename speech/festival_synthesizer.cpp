@@ -3,10 +3,13 @@
 #include "speech/audio_level.h"
 
 #include <QByteArray>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
 
 #include <festival/festival.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <mutex>
 #include <utility>
@@ -24,9 +27,9 @@ namespace {
 // the first word the lexicon lacks, such as "numivox") hold about 453000 cells for good; a
 // phrase of kMaxPhraseBytes made of unknown words and long numbers needs about 80000 more while
 // it is synthesised, the program's longest phrase about 11000. Festival's default of 210000
-// runs out of storage with the first phrase, and after that error it crashes; 500000 leaves
-// too little room to be sure. With 750000 the largest phrase uses under a third of the free
-// heap, and a soak of the program's phrases shows no growth (bench/speech_soak). About 18 MB.
+// runs out of storage with the first phrase, and after that error it crashes; 500000 would run
+// out with a long phrase. With 750000 the largest phrase uses under a third of the free heap,
+// and a soak of the program's phrases shows no growth (bench/speech_soak). 32 bytes a cell.
 constexpr int kHeapCells = 750000;
 
 // Longer text is refused rather than risk the heap; the program's longest phrase has 78 bytes.
@@ -147,12 +150,22 @@ bool startFestival(FestivalGlobal& global)
         return global.started;
     global.attempted = true;
     // Without its Scheme library Festival cannot speak; its start-up would only complain.
-    if (!QFileInfo::exists(QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/init.scm")))
+    if (!QFile::exists(QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/init.scm")))
         return false;
     global.started = callFestival([](void*) { festival_initialize(1, kHeapCells); }, nullptr);
     return global.started;
 }
 
+// Festival's voices live in voices/<language>/<voice> of its data folder.
+bool voiceOnDisk(const QString& voice)
+{
+    const QDir voices(QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/voices"));
+    const QStringList languages = voices.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return std::any_of(languages.begin(), languages.end(),
+        [&](const QString& language) { return voices.exists(language + QLatin1Char('/') + voice); });
+}
+
+// Called with the lock held, once Festival has started: whether Festival found the voice.
 bool voiceInstalled(const QString& voice)
 {
     const LISP locations = siod_get_lval("voice-locations", nullptr);
@@ -190,6 +203,9 @@ bool FestivalSynthesizer::load()
         return sampleRate_ > 0;
     loaded_ = true;
 
+    // A missing voice is found without starting Festival, which would hold 30 MB for nothing.
+    if (!voiceOnDisk(voice_))
+        return false;
     FestivalGlobal& global = festivalGlobal();
     const std::lock_guard<std::mutex> lock(global.mutex);
     if (!startFestival(global) || !voiceInstalled(voice_) || !select(global, setupCommand_))
