@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class SpeechEngine;
+
+// Languages are named as Qt names them: "en", "de", "pt_BR".
+// True when this machine has a voice for the language. English always has one.
+bool speechVoiceAvailable(const QString& language);
+
+// The program's voice for the language, speaking into the user's sound server.
+std::unique_ptr<SpeechEngine> createSystemSpeechEngine(const QString& language);
