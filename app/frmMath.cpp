@@ -11,6 +11,7 @@
 #include "app/controls/shape.h"
 #include "app/controls/tick_timer.h"
 #include "app/fonts.h"
+#include "app/phrases.h"
 #include "app/window_layout.h"
 
 #include <QCloseEvent>
@@ -26,6 +27,13 @@ namespace {
 QRect pixelBox(const WindowLayout::Control& row)
 {
     return QRect(toPixels(row.left), toPixels(row.top), toPixels(row.width), toPixels(row.height));
+}
+
+// The caption as the child reads it: texts of the layout in the child's language, numbers
+// and names as they are.
+QString captionOf(const WindowLayout::Control& row)
+{
+    return row.translated ? Phrases::caption(row.text) : row.text;
 }
 
 void setTextColours(QWidget* widget, int foreColour)
@@ -51,7 +59,7 @@ QWidget* createLabel(const WindowLayout::Control& row, QWidget* parent)
         label->setOpaque(true);
     }
     label->setDesignBox(pixelBox(row));
-    label->setCaption(row.text);
+    label->setCaption(captionOf(row));
     return label;
 }
 
@@ -86,7 +94,7 @@ QWidget* createPicture(const WindowLayout::Control& row, QWidget* parent)
 QWidget* createFrame(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* frame = new Frame(parent);
-    frame->setTitle(row.text);
+    frame->setTitle(captionOf(row));
     frame->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
     frame->setBackColour(row.backColour);
     setTextColours(frame, row.foreColour < 0 ? Colours::WindowText : row.foreColour);

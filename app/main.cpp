@@ -1,5 +1,6 @@
 #include "app/event_pump.h"
 #include "app/frmMath.h"
+#include "app/language.h"
 #include "problems/random_source.h"
 #include "speech/speech_engine.h"
 #include "speech/speech_voices.h"
@@ -15,7 +16,8 @@ int main(int argc, char* argv[])
     // The same look on every desktop: the window is laid out to the pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    const std::unique_ptr<SpeechEngine> speech = createSystemSpeechEngine(QStringLiteral("en"));
+    const QString language = Language::install(app);
+    const std::unique_ptr<SpeechEngine> speech = createSystemSpeechEngine(language);
     ClockRandomSource random;
     ApplicationEventPump pump;
     frmMath window(*speech, random, pump);

@@ -7,6 +7,7 @@
 #include "app/controls/tick_timer.h"
 #include "app/event_pump.h"
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "problems/number_text.h"
 #include "problems/operations.h"
 
@@ -34,7 +35,7 @@ void frmMath::BeginModeChange(Shape* marker, bool enableMaxList, bool showPictur
     img123->setVisible(showPicture);
     if (hideChoices)
         frameChoices->setVisible(false);
-    lblPress->setCaption(QStringLiteral("click flashcard"));
+    lblPress->setCaption(Phrases::clickFlashcard());
 }
 
 void frmMath::ApplyDivisionRule()
@@ -51,23 +52,23 @@ void frmMath::lblStandard_Click()
 {
     BeginModeChange(ShapeStandard, true, true, true);
     mode = QStringLiteral("standard");
-    Speak(QStringLiteral("standard mode"));
+    Speak(Phrases::standardMode());
     ApplyDivisionRule();
-    Speak(QStringLiteral("click flashcard"));
+    Speak(Phrases::clickFlashcard());
 }
 
 void frmMath::lblInteractive_Click()
 {
     BeginModeChange(shapeInteractive, true, false, false);
     awaitingAnswer = 0;
-    Speak(QStringLiteral("interactive mode"));
+    Speak(Phrases::interactiveMode());
     mode = QStringLiteral("interactive");
     frameChoices->setVisible(true);
     ShowSampleCard();
     ResetChoiceColours();
     NewProblem();
     ApplyDivisionRule();
-    Speak(QStringLiteral("click possible answers to the right"));
+    Speak(Phrases::clickPossibleAnswers());
 }
 
 void frmMath::lblTimer_Click()
@@ -76,7 +77,7 @@ void frmMath::lblTimer_Click()
     mode = QStringLiteral("timer");
     frameTimer->setVisible(true);
     lblPress->setCaption(QString());
-    Speak(QStringLiteral("first choose a timer value in seconds"));
+    Speak(Phrases::chooseTimerValue());
     ClearTimerSelection();
     lstTimer->setEnabled(true);
     ApplyDivisionRule();

@@ -6,6 +6,7 @@
 #include "app/controls/label.h"
 #include "app/controls/tick_timer.h"
 #include "app/event_pump.h"
+#include "app/phrases.h"
 #include "app/window_layout.h"
 
 #include <QComboBox>
@@ -48,7 +49,7 @@ void frmMath::Form_Load()
     m_pump.processPendingEvents();
     show();
     BusyWait(StartupPause);
-    Speak(QStringLiteral("welcome to numivox, standard mode. click on flashcard to begin"));
+    Speak(Phrases::welcome());
 }
 
 void frmMath::Form_Click()

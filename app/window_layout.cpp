@@ -3,6 +3,7 @@
 #include "app/colours.h"
 #include "extras/web_address.h"
 
+#include <QCoreApplication>
 #include <Qt>
 
 #include <cmath>
@@ -89,11 +90,14 @@ std::vector<Control> build()
     std::vector<Control> c;
 
     // Left column: modes, timer list, speech switch.
-    c.push_back(
-        label("Label1", 360, 570, 1305, 600).caption("Modes").font(Comic, 21.75).fore(Colours::DarkGreen).fitText());
+    c.push_back(label("Label1", 360, 570, 1305, 600)
+                    .says(QT_TRANSLATE_NOOP("Phrases", "Modes"))
+                    .font(Comic, 21.75)
+                    .fore(Colours::DarkGreen)
+                    .fitText());
     c.push_back(label("lblInteractive", 390, 1380, 1410, 705).font(Comic, 9.75));
     c.push_back(label("Label10", 570, 1575, 1035, 270)
-                    .caption("Interactive")
+                    .says(QT_TRANSLATE_NOOP("Phrases", "Interactive"))
                     .font(Comic, 9.75)
                     .fore(Colours::Black)
                     .align(Centre)
@@ -102,7 +106,7 @@ std::vector<Control> build()
     c.push_back(image("Image2", 405, 1410, 1350, 585).caption(buttonFace));
     c.push_back(label("lblStandard", 390, 2190, 1410, 705).font(Comic, 9.75));
     c.push_back(label("Label6", 645, 2430, 870, 270)
-                    .caption("Standard")
+                    .says(QT_TRANSLATE_NOOP("Phrases", "Standard"))
                     .font(Comic, 9.75)
                     .fore(Colours::WindowText)
                     .align(Centre)
@@ -111,7 +115,7 @@ std::vector<Control> build()
     c.push_back(image("Image4", 390, 2250, 1350, 585).caption(buttonFace));
     c.push_back(label("lblTimer", 360, 3045, 1500, 705).font(Comic, 9.75));
     c.push_back(label("Label7", 780, 3255, 555, 270)
-                    .caption("Timer")
+                    .says(QT_TRANSLATE_NOOP("Phrases", "Timer"))
                     .font(Comic, 9.75)
                     .fore(Colours::Black)
                     .align(Centre)
@@ -119,7 +123,7 @@ std::vector<Control> build()
     c.push_back(marker("ShapeTimer", 255, 3330).hidden());
     c.push_back(image("Image1", 390, 3090, 1350, 585).caption(buttonFace));
     c.push_back(frame("frameTimer", 375, 3855, 1485, 2415)
-                    .caption(" timer (secs)")
+                    .says(QT_TRANSLATE_NOOP("Phrases", " timer (secs)"))
                     .font(Comic, 9.75)
                     .back(Colours::WindowBackground));
     c.push_back(
@@ -147,8 +151,11 @@ std::vector<Control> build()
     c.push_back(make("Line1", Kind::Line, 3075, 4695, 5490, 4710).border(Colours::Black, 6));
     c.push_back(cardNumber("lbln3", 2265, 4905, 3120, "9999").hidden());
     c.push_back(label("lblClickMe", 2250, 1095, 4695, 6555));
-    c.push_back(
-        label("lblPress", 3825, 6855, 1380, 270).caption("click flashcard").font(Comic, 9.75).align(Centre).fitText());
+    c.push_back(label("lblPress", 3825, 6855, 1380, 270)
+                    .says(QT_TRANSLATE_NOOP("Phrases", "click flashcard"))
+                    .font(Comic, 9.75)
+                    .align(Centre)
+                    .fitText());
     c.push_back(label("lblTimerStatus", 3525, 6855, 2055, 285)
                     .caption("waiting 3 seconds ...")
                     .font(Comic, 9.75)
@@ -166,10 +173,13 @@ std::vector<Control> build()
     c.push_back(marker("shpSubtraction", 7830, 615).hidden());
     c.push_back(marker("shpMultiplication", 8430, 615).hidden());
     c.push_back(marker("shpDivision", 9030, 615).hidden());
-    c.push_back(
-        label("lblAddition", 7950, 1455, 750, 270).caption("addition").font(Comic, 9.75).align(Centre).fitText());
+    c.push_back(label("lblAddition", 7950, 1455, 750, 270)
+                    .says(QT_TRANSLATE_NOOP("Phrases", "addition"))
+                    .font(Comic, 9.75)
+                    .align(Centre)
+                    .fitText());
     c.push_back(frame("frmSet", 9525, 465, 1935, 1095)
-                    .caption("Min/Max Number")
+                    .says(QT_TRANSLATE_NOOP("Phrases", "Min/Max Number"))
                     .font(Comic, 9.75)
                     .back(Colours::WindowBackground)
                     .fore(Colours::WindowText));
@@ -179,7 +189,7 @@ std::vector<Control> build()
         make("cmbMaxNum", Kind::ComboBox, 990, 330, 765, 465).in("frmSet").items(maximumEntries()).font(Comic, 12));
     c.push_back(image("img123", 7710, 2490, 2985, 4080).caption(":/assets/girl_chalkboard.gif"));
     c.push_back(label("lblTavikaWrites", 9330, 5040, 1590, 270)
-                    .caption("Tavika writes ...")
+                    .says(QT_TRANSLATE_NOOP("Phrases", "Tavika writes ..."))
                     .font(Comic, 9.75)
                     .align(Centre)
                     .fitText());
@@ -187,7 +197,7 @@ std::vector<Control> build()
         frame("frameChoices", 7260, 2010, 4545, 5430).caption("Frame1").back(Colours::WindowBackground).hidden());
     c.push_back(label("Label4", 480, 60, 3375, 600)
                     .in("frameChoices")
-                    .caption("possible answers")
+                    .says(QT_TRANSLATE_NOOP("Phrases", "possible answers"))
                     .font(Comic, 21.75)
                     .fore(Colours::DarkGreen)
                     .fitText());

@@ -24,6 +24,7 @@ struct Control
     QString parent; // empty: the window
     int left = 0, top = 0, width = 0, height = 0; // twips; a line's ends are (left, top) to (width, height)
     QString text; // caption; for pictures the resource path
+    bool translated = false; // the caption is a text for the child, shown in the child's language
     QStringList entries; // lists only
     QString fontFamily; // empty: the platform's default font
     double fontPoints = 0;
@@ -47,6 +48,13 @@ struct Control
     Control& caption(const QString& t)
     {
         text = t;
+        return *this;
+    }
+    // A caption the child reads, marked for translation with QT_TRANSLATE_NOOP("Phrases", ...).
+    Control& says(const char* t)
+    {
+        text = QString::fromUtf8(t);
+        translated = true;
         return *this;
     }
     Control& font(const QString& family, double points)

@@ -1,4 +1,5 @@
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "extras/web_address.h"
 
 #include <QDesktopServices>
@@ -6,7 +7,7 @@
 
 void frmMath::img123_Click()
 {
-    Speak(QStringLiteral("tavika  writes, 1 plus 1 equals 2. is tavika, correct?"));
+    Speak(Phrases::greeting());
 }
 
 void frmMath::lblTavikaWrites_Click()

@@ -1,6 +1,7 @@
 #include "app/colours.h"
 #include "app/controls/label.h"
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "problems/number_text.h"
 
 void frmMath::lbl1_Click()
@@ -41,7 +42,7 @@ void frmMath::JudgeChoice(Label* clicked)
     if (value == correctAnswer) {
         AcceptAnswer();
         clicked->setBackColour(Colours::Green);
-        lblPress->setCaption(QStringLiteral("click flashcard"));
+        lblPress->setCaption(Phrases::clickFlashcard());
     } else {
         RejectAnswer();
         clicked->setBackColour(Colours::Red);
@@ -59,5 +60,5 @@ void frmMath::AcceptAnswer()
 
 void frmMath::RejectAnswer()
 {
-    Speak(QStringLiteral("wrong answer, try again"));
+    Speak(Phrases::wrongAnswer());
 }

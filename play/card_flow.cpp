@@ -2,6 +2,7 @@
 #include "app/controls/label.h"
 #include "app/controls/line_control.h"
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "problems/number_text.h"
 
 void frmMath::lblClickMe_Click()
@@ -22,13 +23,13 @@ void frmMath::RevealOrNextCard()
         BusyWait(DealPause);
         NextCard();
         if (revealHintSpoken != QLatin1String("y")) {
-            Speak(QStringLiteral("click flash card for answer"));
+            Speak(Phrases::revealHint());
             revealHintSpoken = QStringLiteral("y");
         }
     } else {
         SpeakAnswer();
         if (continueHintSpoken != QLatin1String("y")) {
-            Speak(QStringLiteral("click flash card to continue"));
+            Speak(Phrases::continueHint());
             continueHintSpoken = QStringLiteral("y");
         }
     }
@@ -42,10 +43,10 @@ void frmMath::DealInteractiveCard()
     BusyWait(DealPause);
     NextCard();
     awaitingAnswer = 1;
-    lblPress->setCaption(QStringLiteral("click answer to the right =====>"));
-    Speak(lbln1->caption() + QLatin1Char(' ') + operationWord + QLatin1Char(' ') + lbln2->caption());
+    lblPress->setCaption(Phrases::clickAnswerToTheRight());
+    Speak(Phrases::problem(lbln1->caption(), operationWord, lbln2->caption()));
     if (answerHintSpoken != 1) {
-        Speak(QStringLiteral("click on correct answer to the right"));
+        Speak(Phrases::answerHint());
         answerHintSpoken = 1;
     }
 }
@@ -53,8 +54,7 @@ void frmMath::DealInteractiveCard()
 void frmMath::NextCard()
 {
     if (mode == QLatin1String("timer")) {
-        lblTimerStatus->setCaption(
-            QStringLiteral("waiting ") + NumberText::fromDouble(timerInterval / 1000) + QStringLiteral(" seconds "));
+        lblTimerStatus->setCaption(Phrases::waitingSeconds(NumberText::fromDouble(timerInterval / 1000)));
     }
     if (mode == QLatin1String("interactive")) {
         ResetChoiceColours();

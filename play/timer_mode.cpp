@@ -2,6 +2,7 @@
 #include "app/controls/label.h"
 #include "app/controls/tick_timer.h"
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "problems/number_text.h"
 
 #include <QComboBox>
@@ -29,11 +30,11 @@ void frmMath::lstTimer_Click()
     if (mode != QLatin1String("timer"))
         return;
     Timer1->setEnabled(false);
-    Speak(QStringLiteral("timer mode"));
+    Speak(Phrases::timerMode());
     const int row = selectedRow(lstTimer);
     if (row != -1) {
         const QString seconds = lstTimer->item(row)->text();
-        Speak(seconds + QStringLiteral(" seconds."));
+        Speak(Phrases::seconds(seconds));
         timerInterval = NumberText::parseLeading(seconds) * 1000;
         Timer1->setInterval(FirstTickDelay);
         Timer1->setEnabled(true);

@@ -1,6 +1,7 @@
 #include "app/controls/focus_button.h"
 #include "app/controls/label.h"
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "problems/number_text.h"
 #include "problems/operations.h"
 
@@ -27,7 +28,7 @@ void frmMath::CheckRange()
     } else {
         minRangeOk = QStringLiteral("n");
         maxRangeOk = QStringLiteral("n");
-        Speak(QStringLiteral("ut,oh, the minimum number must be less than or equal to the maximum number  "));
+        Speak(Phrases::rangeComplaint());
     }
 }
 
@@ -55,7 +56,7 @@ void frmMath::cmbMinNum_Click()
     // Start-up selects this list while the marker is "44": that choice does nothing.
     if (startupMarker == QLatin1String("44"))
         return;
-    RangeChosen(&PlayState::minRangeOk, cmbMinNum, QStringLiteral("the minimum number is now set to "));
+    RangeChosen(&PlayState::minRangeOk, cmbMinNum, &Phrases::minimumSet);
 }
 
 void frmMath::cmbMaxNum_Click()
@@ -65,10 +66,10 @@ void frmMath::cmbMaxNum_Click()
         startupMarker = QString();
         return;
     }
-    RangeChosen(&PlayState::maxRangeOk, cmbMaxNum, QStringLiteral("the maximum number is now set to "));
+    RangeChosen(&PlayState::maxRangeOk, cmbMaxNum, &Phrases::maximumSet);
 }
 
-void frmMath::RangeChosen(QString PlayState::*rangeOk, QComboBox* list, const QString& confirmation)
+void frmMath::RangeChosen(QString PlayState::*rangeOk, QComboBox* list, QString (*confirmation)(const QString&))
 {
     CheckRange();
     ApplyRange();
@@ -77,7 +78,7 @@ void frmMath::RangeChosen(QString PlayState::*rangeOk, QComboBox* list, const QS
     if (mode == QLatin1String("interactive"))
         BuildChoicesForOperation();
     if (this->*rangeOk == QLatin1String("y")) {
-        Speak(confirmation + list->currentText());
+        Speak(confirmation(list->currentText()));
         ComputeAnswer();
         ResetChoiceColours();
         NewProblem();

@@ -1,6 +1,7 @@
 #include "app/controls/label.h"
 #include "app/controls/shape.h"
 #include "app/frmMath.h"
+#include "app/phrases.h"
 #include "problems/operations.h"
 
 #include <QComboBox>
@@ -55,11 +56,11 @@ void frmMath::picDivide_Click()
 
 void frmMath::ShowOperation(const QString& name)
 {
-    lblAddition->setCaption(name);
+    lblAddition->setCaption(Phrases::operationName(name));
     operation = name;
     HideOperationMarkers();
     OperationMarker(name)->setVisible(true);
-    Speak(name);
+    Speak(Phrases::operationName(name));
     lblOperation->setCaption(Operations::find(name)->sign);
     if (mode == QLatin1String("interactive")) {
         awaitingAnswer = 0;

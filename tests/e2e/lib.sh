@@ -155,18 +155,34 @@ window_title() {
 # The window is laid out in twips, 15 to the pixel.
 twips_to_px() { echo $(($1 / 15)); }
 
+# Two clicks on one spot within the desktop's double-click interval (400 ms) make a double-click,
+# which counts once. A script's clicks are deliberate single clicks, so each comes at least
+# E2E_CLICK_GAP_MS after the one before.
+E2E_CLICK_GAP_MS=${E2E_CLICK_GAP_MS:-500}
+E2E_LAST_CLICK_MS=0
+wait_click_gap() {
+    local now wait_ms
+    now=$(($(date +%s%N) / 1000000))
+    wait_ms=$((E2E_LAST_CLICK_MS + E2E_CLICK_GAP_MS - now))
+    ((wait_ms > 0)) && sleep "$(awk -v ms="$wait_ms" 'BEGIN { printf "%.3f", ms / 1000 }')"
+    E2E_LAST_CLICK_MS=$(($(date +%s%N) / 1000000))
+}
+
 # click_twips X Y: a real mouse click at a place in the window's client area, given in twips.
 click_twips() {
+    wait_click_gap
     xdotool mousemove --window "$WIN" "$(twips_to_px "$1")" "$(twips_to_px "$2")" click 1
 }
 
 # double_click_twips X Y: two clicks 80 ms apart, which the desktop takes for a double-click.
 double_click_twips() {
+    wait_click_gap
     xdotool mousemove --window "$WIN" "$(twips_to_px "$1")" "$(twips_to_px "$2")" click --repeat 2 --delay 80 1
 }
 
 # click_px X Y: the same in pixels of the client area.
 click_px() {
+    wait_click_gap
     xdotool mousemove --window "$WIN" "$1" "$2" click 1
 }
 

@@ -1,0 +1,147 @@
+#include "app/phrases.h"
+
+#include "problems/number_text.h"
+
+#include <cmath>
+
+namespace {
+
+// The names of the four operations as the child reads and hears them; the operation
+// itself keeps its English name inside the program.
+const char* const OperationNames[] = {
+    QT_TRANSLATE_NOOP("Phrases", "addition"),
+    QT_TRANSLATE_NOOP("Phrases", "subtraction"),
+    QT_TRANSLATE_NOOP("Phrases", "multiplication"),
+    QT_TRANSLATE_NOOP("Phrases", "division"),
+};
+
+// Languages with several plural forms ("3 sekundy", "5 sekund") choose by the count.
+int countOf(const QString& number)
+{
+    return static_cast<int>(std::lround(NumberText::parseLeading(number)));
+}
+
+} // namespace
+
+QString Phrases::caption(const QString& source)
+{
+    return QCoreApplication::translate("Phrases", source.toUtf8().constData());
+}
+
+QString Phrases::clickFlashcard()
+{
+    return tr("click flashcard");
+}
+
+QString Phrases::clickAnswerToTheRight()
+{
+    return tr("click answer to the right =====>");
+}
+
+QString Phrases::waitingSeconds(const QString& seconds)
+{
+    //: Status line under the card while a problem waits; %1 is the number of seconds.
+    return tr("waiting %1 seconds ", nullptr, countOf(seconds)).arg(seconds);
+}
+
+QString Phrases::operationName(const QString& operation)
+{
+    for (const char* name : OperationNames) {
+        if (operation == QLatin1String(name))
+            return QCoreApplication::translate("Phrases", name);
+    }
+    return operation;
+}
+
+QString Phrases::welcome()
+{
+    return tr("welcome to numivox, standard mode. click on flashcard to begin");
+}
+
+QString Phrases::standardMode()
+{
+    return tr("standard mode");
+}
+
+QString Phrases::interactiveMode()
+{
+    return tr("interactive mode");
+}
+
+QString Phrases::clickPossibleAnswers()
+{
+    return tr("click possible answers to the right");
+}
+
+QString Phrases::chooseTimerValue()
+{
+    return tr("first choose a timer value in seconds");
+}
+
+QString Phrases::timerMode()
+{
+    return tr("timer mode");
+}
+
+QString Phrases::seconds(const QString& entry)
+{
+    //: Said after a waiting time was chosen; %1 is the number of seconds.
+    return tr("%1 seconds.", nullptr, countOf(entry)).arg(entry);
+}
+
+QString Phrases::revealHint()
+{
+    return tr("click flash card for answer");
+}
+
+QString Phrases::continueHint()
+{
+    return tr("click flash card to continue");
+}
+
+QString Phrases::problem(const QString& n1, const QString& operationWord, const QString& n2)
+{
+    // One sentence per operation, so a language may say "12 geteilt durch 3" or put the
+    // numbers elsewhere; operationWord is the program's English word for the operation.
+    if (operationWord == QLatin1String("plus"))
+        return tr("%1 plus %2").arg(n1, n2);
+    if (operationWord == QLatin1String("minus"))
+        return tr("%1 minus %2").arg(n1, n2);
+    if (operationWord == QLatin1String("times"))
+        return tr("%1 times %2").arg(n1, n2);
+    if (operationWord == QLatin1String("divided by"))
+        return tr("%1 divided by %2").arg(n1, n2);
+    return n1 + QLatin1Char(' ') + operationWord + QLatin1Char(' ') + n2;
+}
+
+QString Phrases::answerHint()
+{
+    return tr("click on correct answer to the right");
+}
+
+QString Phrases::wrongAnswer()
+{
+    return tr("wrong answer, try again");
+}
+
+QString Phrases::minimumSet(const QString& entry)
+{
+    return tr("the minimum number is now set to %1").arg(entry);
+}
+
+QString Phrases::maximumSet(const QString& entry)
+{
+    return tr("the maximum number is now set to %1").arg(entry);
+}
+
+QString Phrases::rangeComplaint()
+{
+    //: The two blanks at the end belong to the English phrase; a translation needs none.
+    return tr("ut,oh, the minimum number must be less than or equal to the maximum number  ");
+}
+
+QString Phrases::greeting()
+{
+    //: Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.
+    return tr("tavika  writes, 1 plus 1 equals 2. is tavika, correct?");
+}

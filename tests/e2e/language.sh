@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The child's language, end to end. With LANGUAGE=de the captions and the speech are German and
+# the sound server hears the welcome; with a language Numivox has no translation for (Japanese)
+# and with LANG=C the program is English exactly, down to the pixels of its window.
+# usage: language.sh NUMIVOX X_WINDOW_TOOL PHRASE_LENGTH
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+start_xvfb
+# Only what each run sets chooses the language.
+unset LANGUAGE LC_ALL LC_MESSAGES LANG
+heard=no
+if test_sink_available; then
+    export PULSE_SINK=test_sink
+    heard=yes
+else
+    echo "   (no PulseAudio server with test_sink: the sound check is skipped)"
+    export PULSE_SERVER="unix:$E2E_WORK/no-sound-server"
+fi
+
+english_welcome="welcome to numivox, standard mode. click on flashcard to begin"
+german_welcome="Willkommen bei Numivox! Normales Spiel. Klick auf die Karte, dann geht es los."
+
+# start_language NAME WELCOME VAR=value...: starts the program in that environment, waits for its
+# welcome and takes a screenshot NAME.png.
+start_language() {
+    local name=$1 welcome=$2
+    shift 2
+    step "$name ($*)"
+    start_program "$@"
+    wait_window 60 || die "$name: the window is mapped"
+    check "$name: the title is \"$E2E_TITLE\"" test "$(window_title)" = "$E2E_TITLE"
+    wait_phrase "$welcome" 0 60 || die "$name: the welcome \"$welcome\" is logged (got: $(phrases | head -n 1))"
+    pass "$name: the welcome is \"$welcome\""
+    screenshot "$E2E_WORK/$name.png"
+}
+
+# end_language NAME STANDARD_PHRASES: clicks the Standard button, checks the two phrases it says
+# (joined by "|") and closes the program.
+end_language() {
+    local name=$1 standard=$2 since
+    since=$(phrase_count)
+    click_twips 1050 2550
+    wait_phrase_total $((since + 2)) 60 || fail "$name: the Standard button says two phrases"
+    check "$name: the Standard button says \"$standard\"" test "$(phrases_since "$since" | paste -sd '|')" = "$standard"
+    close_window || fail "$name: the close request is sent"
+    wait_exit 15
+    check "$name: closing ends the program with status 0 (status $APP_STATUS)" test "$APP_STATUS" = 0
+}
+
+# differing_pixels A B [GEOMETRY]: how many pixels of two screenshots differ (in a part of them).
+differing_pixels() {
+    local crop=()
+    [ -n "${3:-}" ] && crop=(-crop "$3" +repage)
+    convert "$1" "${crop[@]}" "$E2E_WORK/a.png"
+    convert "$2" "${crop[@]}" "$E2E_WORK/b.png"
+    compare -metric AE "$E2E_WORK/a.png" "$E2E_WORK/b.png" null: 2>&1 | awk '{print int($1)}'
+}
+
+[ $heard = yes ] && start_capture "$E2E_WORK/german.raw"
+start_language german "$german_welcome" LANGUAGE=de
+if [ $heard = yes ]; then
+    # The voice may be any voice that reads German; what is heard must be a whole sentence's worth.
+    wait_audio_settled "$E2E_WORK/german.raw" 1.5 60 || fail "the German welcome is heard and ends"
+    analysis=$(audio_analysis "$E2E_WORK/german.raw")
+    echo "   german: $analysis"
+    span=$(audio_field "$analysis" span)
+    check "the sink hears the German welcome for a sentence's length (${span}s, from 2.5 to 20)" \
+        awk -v s="$span" 'BEGIN { exit !(s >= 2.5 && s <= 20) }'
+    stop_capture
+fi
+end_language german "Normales Spiel|klick auf die Karte"
+start_language japanese "$english_welcome" LANGUAGE=ja
+end_language japanese "standard mode|click flashcard"
+start_language c "$english_welcome" LANG=C
+end_language c "standard mode|click flashcard"
+
+step "the windows"
+check "Japanese and C show the very same English window" \
+    test "$(differing_pixels "$E2E_WORK/japanese.png" "$E2E_WORK/c.png")" = 0
+# The left column holds the captions "Modes", "Interactive", "Standard", "Timer" and the frame
+# title; the card's numbers are no text to translate.
+left=$(differing_pixels "$E2E_WORK/german.png" "$E2E_WORK/c.png" 125x280+0+0)
+check "the German captions of the left column differ from the English ones ($left pixels)" test "$left" -gt 500
+check "the German card shows the same numbers as the English one" \
+    test "$(differing_pixels "$E2E_WORK/german.png" "$E2E_WORK/c.png" 280x330+170+85)" = 0
+e2e_finish

@@ -1,0 +1,153 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>addition</source>
+        <translation>suma</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>resta</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>multiplicación</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>división</translation>
+    </message>
+    <message>
+        <source>click flashcard</source>
+        <translation>haz clic en la tarjeta</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>elige la respuesta =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>espera %1 segundo </numerusform>
+            <numerusform>espera %1 segundos </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>¡Bienvenidos a Numivox! Juego normal. Haz clic en la tarjeta para empezar.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Juego normal</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Juego de elegir</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Haz clic en una de las respuestas de la derecha.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Primero elige cuántos segundos quieres.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Juego con reloj</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 segundo.</numerusform>
+            <numerusform>%1 segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Haz clic en la tarjeta para ver la respuesta.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Haz clic en la tarjeta para seguir.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 más %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menos %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 entre %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Haz clic en la respuesta correcta, a la derecha.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>¡Uy, esa no es! Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Ahora el número más pequeño es %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Ahora el número más grande es %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>¡Uy! El número más pequeño no puede ser mayor que el más grande.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika escribe: 1 más 1 es igual a 2. ¿Tiene razón Tavika?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Con reloj</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Números del/al</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika escribe ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>¿Cuál está bien?</translation>
+    </message>
+</context>
+</TS>

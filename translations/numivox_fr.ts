@@ -1,0 +1,153 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>addition</source>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>soustraction</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>multiplication</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>division</translation>
+    </message>
+    <message>
+        <source>click flashcard</source>
+        <translation>clique sur la carte</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>choisis la réponse =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>attends %1 seconde </numerusform>
+            <numerusform>attends %1 secondes </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Bienvenue dans Numivox ! Jeu normal. Clique sur la carte pour commencer.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Jeu normal</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Jeu des réponses</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Clique sur une des réponses, à droite.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>D&apos;abord, choisis combien de secondes tu veux.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Jeu du chrono</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 seconde.</numerusform>
+            <numerusform>%1 secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Clique sur la carte pour voir la réponse.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Clique sur la carte pour continuer.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 moins %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 fois %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 divisé par %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Clique sur la bonne réponse, à droite.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Oups, ce n&apos;est pas ça. Essaie encore !</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Le plus petit nombre est maintenant %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Le plus grand nombre est maintenant %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Oh là là ! Le plus petit nombre ne doit pas dépasser le plus grand.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika écrit : 1 plus 1 égale 2. Est-ce que Tavika a raison ?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> secondes</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Nombres de/à</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika écrit ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>réponses possibles</translation>
+    </message>
+</context>
+</TS>

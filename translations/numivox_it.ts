@@ -1,0 +1,153 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>addition</source>
+        <translation>addizione</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>sottrazione</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>moltiplicazione</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>divisione</translation>
+    </message>
+    <message>
+        <source>click flashcard</source>
+        <translation>clicca sulla carta</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>scegli la risposta =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>aspetta %1 secondo </numerusform>
+            <numerusform>aspetta %1 secondi </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Benvenuto in Numivox! Gioco normale. Clicca sulla carta per cominciare.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Gioco normale</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Gioco delle risposte</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Clicca su una delle risposte a destra.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Prima scegli quanti secondi vuoi.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Gioco a tempo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 secondo.</numerusform>
+            <numerusform>%1 secondi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Clicca sulla carta per vedere la risposta.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Clicca sulla carta per andare avanti.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 più %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 meno %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 diviso %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Clicca sulla risposta giusta, a destra.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ops, non è questa. Riprova!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Ora il numero più piccolo è %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Ora il numero più grande è %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ops! Il numero più piccolo non può essere più grande di quello più grande.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika scrive: 1 più 1 fa 2. Tavika ha ragione?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>A tempo</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> secondi</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Numeri da/a</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika scrive ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>risposte possibili</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,153 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>addition</source>
+        <translation>plussommen</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>minsommen</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>keersommen</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>deelsommen</translation>
+    </message>
+    <message>
+        <source>click flashcard</source>
+        <translation>klik op de kaart</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>kies het antwoord =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>wacht %1 seconde </numerusform>
+            <numerusform>wacht %1 seconden </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Welkom bij Numivox! Gewoon spel. Klik op de kaart om te beginnen.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Gewoon spel</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Kiesspel</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Klik rechts op een van de antwoorden.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Kies eerst hoeveel seconden je wilt.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Spel met klok</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 seconde.</numerusform>
+            <numerusform>%1 seconden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Klik op de kaart voor het antwoord.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Klik op de kaart om verder te gaan.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 min %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 keer %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 gedeeld door %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Klik rechts op het goede antwoord.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Oei, dat is niet goed. Probeer het nog eens!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Het kleinste getal is nu %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Het grootste getal is nu %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Oei! Het kleinste getal mag niet groter zijn dan het grootste getal.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika schrijft: 1 plus 1 is 2. Heeft Tavika gelijk?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Spellen</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Kiezen</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Gewoon</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Met klok</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> seconden</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Getallen van/tot</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika schrijft ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Welke is goed?</translation>
+    </message>
+</context>
+</TS>

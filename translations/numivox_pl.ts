@@ -1,0 +1,155 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>addition</source>
+        <translation>dodawanie</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>odejmowanie</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>mnożenie</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>dzielenie</translation>
+    </message>
+    <message>
+        <source>click flashcard</source>
+        <translation>kliknij kartę</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>wybierz odpowiedź =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>czekamy %1 sekundę </numerusform>
+            <numerusform>czekamy %1 sekundy </numerusform>
+            <numerusform>czekamy %1 sekund </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Cześć, tu Numivox! Zwykła gra. Kliknij kartę, żeby zacząć.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Zwykła gra</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Gra z wyborem</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Kliknij jedną z odpowiedzi po prawej.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Najpierw wybierz, ile sekund chcesz.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Gra na czas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 sekunda.</numerusform>
+            <numerusform>%1 sekundy.</numerusform>
+            <numerusform>%1 sekund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Kliknij kartę, żeby zobaczyć odpowiedź.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Kliknij kartę, żeby grać dalej.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 dodać %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 odjąć %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 razy %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 podzielić przez %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Kliknij dobrą odpowiedź po prawej.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ojej, to nie ta. Spróbuj jeszcze raz!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Najmniejsza liczba to teraz %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Największa liczba to teraz %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ojej! Najmniejsza liczba nie może być większa od największej.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika pisze: 1 dodać 1 to 2. Czy Tavika ma rację?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Gry</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Wybór</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Zwykła</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Na czas</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> Ile sekund?</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Liczby od/do</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika pisze ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Która jest dobra?</translation>
+    </message>
+</context>
+</TS>

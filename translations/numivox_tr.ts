@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="en">
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>addition</source>
+        <translation>toplama</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>çıkarma</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>çarpma</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>bölme</translation>
+    </message>
+    <message>
+        <source>click flashcard</source>
+        <translation>karta tıkla</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>cevabı seç =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 saniye bekle </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Numivox&apos;a hoş geldin! Normal oyun. Başlamak için karta tıkla.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Normal oyun</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Seçmeli oyun</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Sağdaki cevaplardan birine tıkla.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Önce kaç saniye istediğini seç.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Süreli oyun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 saniye.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Cevabı görmek için karta tıkla.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Devam etmek için karta tıkla.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 artı %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 eksi %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 çarpı %2</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 bölü %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Sağdaki doğru cevaba tıkla.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Olmadı, bir daha dene!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>En küçük sayı artık %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>En büyük sayı artık %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Eyvah! En küçük sayı, en büyük sayıdan büyük olamaz.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika yazıyor: 1 artı 1 eşittir 2. Tavika doğru mu yazmış?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Oyunlar</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Seçmeli</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Süreli</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> saniye</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Sayı aralığı</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika yazıyor ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>olası cevaplar</translation>
+    </message>
+</context>
+</TS>
