@@ -48,8 +48,9 @@ constexpr int kMaxPhraseBytes = 256;
 constexpr double kSpeed = 0.95; // HTS "-r": the length of every state is divided by it
 constexpr double kHalfTones = 2.0; // HTS "-fm": added to the pitch of every voiced frame
 
-// What is left of the silence before a phrase: a gentle start, not a click.
-constexpr int kLeadInMs = 30;
+// What is left of the silence before a phrase, before the first sample above the background:
+// enough for a soft onset ("five", "seven") to rise from silence as the voice made it.
+constexpr int kLeadInMs = 15;
 
 // A word Festival's lexicon lacks, spoken once by load().
 constexpr const char* kFirstWord = "numivox";
