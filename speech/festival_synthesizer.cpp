@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <festival/festival.h>
@@ -217,6 +218,16 @@ bool FestivalSynthesizer::load()
         return false;
     sampleRate_ = first.wave.sample_rate();
     return true;
+}
+
+QStringList FestivalSynthesizer::pieces(const QString& phrase) const
+{
+    // A mark followed by a blank ends a clause; "ut,oh" stays one word.
+    static const QRegularExpression clauseEnd(QStringLiteral("(?<=[,.;:?!])\\s+"));
+    QStringList result = phrase.split(clauseEnd, Qt::SkipEmptyParts);
+    if (result.isEmpty())
+        result.append(phrase);
+    return result;
 }
 
 std::vector<int16_t> FestivalSynthesizer::doSynthesize(const QString& phrase, const StopCheck& shouldStop)

@@ -23,6 +23,11 @@ public:
     bool load() override;
     int sampleRate() const override { return sampleRate_; }
 
+    // The phrase cut after each punctuation mark that ends a clause ("welcome to numivox,"
+    // "standard mode." "click on flashcard to begin"): Festival makes a long phrase in up to
+    // 90 ms, its first clause in a third of that.
+    QStringList pieces(const QString& phrase) const override;
+
 protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck& shouldStop) override;
 

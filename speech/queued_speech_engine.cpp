@@ -5,6 +5,7 @@
 #include "speech/speech_synthesizer.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <chrono>
@@ -201,10 +202,9 @@ void QueuedSpeechEngine::run(const std::shared_ptr<Shared>& shared)
             openJustFailed = false;
             if (!output.isOpen() && (triedAlready || !openOutput()))
                 continue;
-            const std::vector<int16_t> audio = synthesizer->synthesize(command.phrase, shouldStop);
-            // Writes the phrase in chunks; returns how many samples went out before a write
-            // failed, or the whole length.
-            const auto play = [&] {
+            // Writes audio in chunks; returns how many samples went out before a write failed,
+            // or the whole length.
+            const auto play = [&](const std::vector<int16_t>& audio) {
                 for (std::size_t offset = 0; offset < audio.size() && !shouldStop(); offset += chunkSamples) {
                     const std::size_t count = std::min(chunkSamples, audio.size() - offset);
                     if (!output.write(audio.data() + offset, count))
@@ -212,20 +212,29 @@ void QueuedSpeechEngine::run(const std::shared_ptr<Shared>& shared)
                 }
                 return audio.size();
             };
-            std::size_t played = play();
-            if (played == 0 && !audio.empty() && !shouldStop()) {
-                // Not a sample got through: the connection went stale while idle (the sound
-                // server was restarted). One reconnection saves the phrase.
-                closeOutput();
-                if (openOutput())
-                    played = play();
-            }
-            if (played < audio.size() && !shouldStop()) {
-                // The next prepare() sees the output closed and asks for it to be reopened.
-                closeOutput();
-            } else if (!audio.empty() && !shouldStop() && !shared->phraseQueued()) {
-                // Plays out the tail, which the server holds back until its buffer is full.
-                output.drain();
+            // Each piece is played as soon as it is made, and the next one is made while the
+            // sound server still plays the end of this one.
+            const QStringList pieces = synthesizer->pieces(command.phrase);
+            for (int i = 0; i < pieces.size() && !shouldStop(); ++i) {
+                const std::vector<int16_t> audio = synthesizer->synthesize(pieces[i], shouldStop);
+                std::size_t played = play(audio);
+                if (played == 0 && !audio.empty() && !shouldStop()) {
+                    // Not a sample got through: the connection went stale while idle (the sound
+                    // server was restarted). One reconnection saves the phrase.
+                    closeOutput();
+                    if (openOutput())
+                        played = play(audio);
+                }
+                if (played < audio.size() && !shouldStop()) {
+                    // The rest of the phrase is lost. The next prepare() sees the output closed
+                    // and asks for it to be reopened.
+                    closeOutput();
+                    break;
+                }
+                if (i + 1 == pieces.size() && !audio.empty() && !shouldStop() && !shared->phraseQueued()) {
+                    // Plays out the tail, which the server holds back until its buffer is full.
+                    output.drain();
+                }
             }
         } catch (...) {
             closeOutput();

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-class QString;
 
 // Turns one phrase into mono 16-bit audio. The engine depends on this rather than on a
 // particular synthesiser so its queue can be tested with predictable audio, and so it can fall
@@ -24,6 +25,10 @@ public:
 
     // The rate of every sample synthesize() returns; known once load() succeeded.
     virtual int sampleRate() const = 0;
+
+    // The parts of a phrase to synthesise and play one after the other, so a slow voice is
+    // heard as soon as its first part is made. The whole phrase by default.
+    virtual QStringList pieces(const QString& phrase) const { return { phrase }; }
 
     // Empty when the phrase has nothing to say, synthesis failed, or shouldStop asked to stop.
     std::vector<int16_t> synthesize(const QString& phrase) { return doSynthesize(phrase, {}); }

@@ -3,6 +3,7 @@
 #include "support/phrase_table.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 #include <algorithm>
@@ -27,6 +28,7 @@ class TestFestivalSynthesizer : public QObject
 private slots:
     void speaksEveryProgramPhraseAtItsRate();
     void blankPhraseGivesNoAudio();
+    void phrasesArePlayedClauseByClause();
     void errorInsideFestivalLosesThatPhraseOnly();
     void missingVoiceDoesNotLoad();
     void speaksOnAnyThread();
@@ -56,6 +58,17 @@ void TestFestivalSynthesizer::blankPhraseGivesNoAudio()
     QVERIFY(synthesizer.synthesize("   ").empty());
     QVERIFY(synthesizer.synthesize("timer mode", [] { return true; }).empty());
     QVERIFY(!synthesizer.synthesize("timer mode").empty());
+}
+
+void TestFestivalSynthesizer::phrasesArePlayedClauseByClause()
+{
+    const FestivalSynthesizer synthesizer;
+    QCOMPARE(synthesizer.pieces("welcome to numivox, standard mode. click on flashcard to begin"),
+        QStringList({ "welcome to numivox,", "standard mode.", "click on flashcard to begin" }));
+    QCOMPARE(synthesizer.pieces("ut,oh, the minimum number must be less than or equal to the maximum number  "),
+        QStringList({ "ut,oh,", "the minimum number must be less than or equal to the maximum number  " }));
+    QCOMPARE(synthesizer.pieces("20.71429"), QStringList({ "20.71429" }));
+    QCOMPARE(synthesizer.pieces("5 seconds."), QStringList({ "5 seconds." }));
 }
 
 void TestFestivalSynthesizer::errorInsideFestivalLosesThatPhraseOnly()

@@ -26,6 +26,7 @@ struct OutputProbe
 
     std::vector<int16_t> played;
     std::vector<int16_t> rendered; // what a RecordingSynthesizer produced
+    std::vector<std::size_t> playedWhenMade; // samples played when each piece was synthesised
     int phrasesRendered = 0;
     int openAttempts = 0;
     int opens = 0;
@@ -155,6 +156,29 @@ protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck&) override { return audioFor({ phrase }); }
 };
 
+// A voice that makes a phrase in pieces cut at ", ", noting how much audio had been played
+// when it made each one.
+class PiecewiseSynthesizer : public FakeSynthesizer
+{
+public:
+    explicit PiecewiseSynthesizer(std::shared_ptr<OutputProbe> probe)
+        : probe_(std::move(probe))
+    {
+    }
+    QStringList pieces(const QString& phrase) const override { return phrase.split(", "); }
+
+protected:
+    std::vector<int16_t> doSynthesize(const QString& piece, const StopCheck&) override
+    {
+        const std::lock_guard<std::mutex> lock(probe_->mutex);
+        probe_->playedWhenMade.push_back(probe_->played.size());
+        return audioFor({ piece });
+    }
+
+private:
+    std::shared_ptr<OutputProbe> probe_;
+};
+
 // A voice that takes longer to load than the engine's destructor waits for a stuck sound server.
 class SlowLoadingSynthesizer : public FakeSynthesizer
 {
@@ -215,6 +239,7 @@ private slots:
     void cleanup();
 
     void speaksPhrasesWholeAndInOrder();
+    void playsEachPieceAsSoonAsItIsMade();
     void phraseArrivingDuringPlaybackWaitsItsTurn();
     void opensOutputOnWorkerWithoutBlockingCaller();
     void missingSoundServerDropsPhrasesUntilItIsBack();
@@ -267,6 +292,17 @@ void TestSpeechEngine::speaksPhrasesWholeAndInOrder()
     // An open output is kept, not reconnected for every phrase.
     QCOMPARE(probe_->get(&OutputProbe::opens), 1);
     QCOMPARE(probe_->get(&OutputProbe::openedRate), 8000);
+}
+
+void TestSpeechEngine::playsEachPieceAsSoonAsItIsMade()
+{
+    engine_ = std::make_unique<QueuedSpeechEngine>(
+        std::make_unique<PiecewiseSynthesizer>(probe_), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "welcome to numivox, standard mode", "24" });
+    QVERIFY(playedExactly({ "welcome to numivox", "standard mode", "24" }));
+    const std::size_t first = FakeSynthesizer::audioFor({ "welcome to numivox" }).size();
+    const std::size_t both = FakeSynthesizer::audioFor({ "welcome to numivox", "standard mode" }).size();
+    QVERIFY(probe_->get(&OutputProbe::playedWhenMade) == (std::vector<std::size_t> { 0, first, both }));
 }
 
 void TestSpeechEngine::phraseArrivingDuringPlaybackWaitsItsTurn()
