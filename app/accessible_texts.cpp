@@ -135,7 +135,7 @@ QString AccessibleTexts::timerList()
 
 QString AccessibleTexts::timerListDescription()
 {
-    return tr("How many seconds each problem waits for its answer");
+    return tr("How many seconds until the answer shows");
 }
 
 QString AccessibleTexts::smallestNumber()
