@@ -8,6 +8,7 @@
 #include "app/controls/shape.h"
 #include "app/frmMath.h"
 #include "app/keyboard.h"
+#include "app/phrases.h"
 #include "problems/operations.h"
 
 #include <QComboBox>
@@ -17,24 +18,30 @@
 
 namespace {
 
-// A button and the marker that shows when its choice is the current one.
+// A button, its name as the child hears it, and the marker that shows while its choice is
+// the current one.
 struct MarkedChoice
 {
     QWidget* button;
+    QString name;
     Shape* marker;
-    const char* name; // of the operation or mode
+    QString description;
 };
 
-std::array<MarkedChoice, 4> operationButtons(const frmMath& w)
+std::array<MarkedChoice, 7> markedChoices(const frmMath& w)
 {
-    return { { { w.picPlus, w.shpAddition, "addition" }, { w.picMinus, w.shpSubtraction, "subtraction" },
-        { w.picX, w.shpMultiplication, "multiplication" }, { w.picDivide, w.shpDivision, "division" } } };
-}
-
-std::array<MarkedChoice, 3> modeButtons(const frmMath& w)
-{
-    return { { { w.lblStandard, w.ShapeStandard, "standard" }, { w.lblInteractive, w.shapeInteractive, "interactive" },
-        { w.lblTimer, w.ShapeTimer, "timer" } } };
+    const auto operation = [](const char* name) { return Phrases::operationName(QLatin1String(name)); };
+    const QString operations = AccessibleTexts::operationDescription();
+    const QString modes = AccessibleTexts::modeDescription();
+    return { {
+        { w.picPlus, operation("addition"), w.shpAddition, operations },
+        { w.picMinus, operation("subtraction"), w.shpSubtraction, operations },
+        { w.picX, operation("multiplication"), w.shpMultiplication, operations },
+        { w.picDivide, operation("division"), w.shpDivision, operations },
+        { w.lblStandard, Phrases::standardMode(), w.ShapeStandard, modes },
+        { w.lblInteractive, Phrases::interactiveMode(), w.shapeInteractive, modes },
+        { w.lblTimer, Phrases::timerMode(), w.ShapeTimer, modes },
+    } };
 }
 
 // Only texts that changed are set again: each change is announced to screen readers.
@@ -73,14 +80,11 @@ QString AccessibleNames::cardName() const
     const frmMath& w = m_window;
     if (w.lbln1->isHidden() || w.lbln2->isHidden())
         return AccessibleTexts::emptyCard();
-    // The card is read as it is written: by the sign on it.
-    QString operation = w.lblOperation->caption();
-    for (const MarkedChoice& button : operationButtons(w)) {
-        const Operations::Operation* known = Operations::find(QLatin1String(button.name));
-        if (known && known->sign == w.lblOperation->caption())
-            operation = known->name;
-    }
-    const QString problem = AccessibleTexts::problem(operation, w.lbln1->caption(), w.lbln2->caption());
+    // Read as the problem of interactive mode is spoken; the sign on the card always shows
+    // the current operation.
+    const Operations::Operation* operation = Operations::find(w.operation);
+    const QString word = operation ? operation->word : w.lblOperation->caption();
+    const QString problem = Phrases::problem(w.lbln1->caption(), word, w.lbln2->caption());
     if (w.lbln3->isHidden() || w.lbln3->caption().isEmpty())
         return problem;
     return AccessibleTexts::solvedProblem(problem, w.lbln3->caption());
@@ -93,13 +97,9 @@ void AccessibleNames::refresh()
     for (Label* choice : { w.lbl1, w.lbl2, w.lbl3, w.lbl4, w.lbl5, w.lbl6 })
         describe(choice, AccessibleTexts::answer(choice->caption()), AccessibleTexts::answerDescription());
 
-    for (const MarkedChoice& op : operationButtons(w)) {
-        describe(op.button, AccessibleTexts::operation(QLatin1String(op.name), !op.marker->isHidden()),
-            AccessibleTexts::operationDescription());
-    }
-    for (const MarkedChoice& mode : modeButtons(w)) {
-        describe(mode.button, AccessibleTexts::mode(QLatin1String(mode.name), !mode.marker->isHidden()),
-            AccessibleTexts::modeDescription());
+    for (const MarkedChoice& choice : markedChoices(w)) {
+        const bool chosen = !choice.marker->isHidden();
+        describe(choice.button, chosen ? AccessibleTexts::chosen(choice.name) : choice.name, choice.description);
     }
 
     describe(w.Picture1, AccessibleTexts::speechOn(), AccessibleTexts::switchSpeechOff());

@@ -4,16 +4,15 @@
 #include <QString>
 #include <QStringList>
 
-// Every text the window gives to screen readers and tooltips, in one translation context,
-// so translators find them together. Operation and mode names are those of the play state
-// ("addition", "standard"); numbers come as the captions the window shows.
+// Every text the window gives only to screen readers and tooltips, in one translation
+// context, so translators find them together. What the child also hears (the problem, the
+// names of operations and modes) comes from Phrases, so both say the same.
 class AccessibleTexts
 {
     Q_DECLARE_TR_FUNCTIONS(AccessibleTexts)
 
 public:
-    // The card: "7 plus 5" while the answer is hidden, "12 plus 12 equals 24" once shown.
-    static QString problem(const QString& operation, const QString& n1, const QString& n2);
+    // The card once its answer shows: "12 plus 12 equals 24".
     static QString solvedProblem(const QString& problem, const QString& answer);
     // The card between two problems, while its numbers are hidden.
     static QString emptyCard();
@@ -22,10 +21,9 @@ public:
     static QString answer(const QString& caption);
     static QString answerDescription();
 
-    static QString operation(const QString& operation, bool chosen);
+    // An operation or mode button, named as the child hears it, when it is the current one.
+    static QString chosen(const QString& name);
     static QString operationDescription();
-
-    static QString mode(const QString& mode, bool chosen);
     static QString modeDescription();
 
     static QString speechOn();

@@ -3,9 +3,12 @@
 #include "app/controls/picture.h"
 #include "support/test_window.h"
 
+#include "app/language.h"
+
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 
 // What a screen reader is told about the controls, read through the accessibility interface
 // as assistive technology reads it, and that it follows the game.
@@ -16,6 +19,7 @@ class AccessibleNamesTest : public QObject
 private slots:
     void cardReadsAsItsProblemAlsoDuringThePause();
     void controlsFollowTheGameAndNameTheirKeys();
+    void namesFollowTheLanguage();
 };
 
 namespace {
@@ -71,6 +75,21 @@ void AccessibleNamesTest::controlsFollowTheGameAndNameTheirKeys()
     QTRY_COMPARE(accessible(w.lbl4), QStringLiteral("answer ") + w.lbl4->caption());
     QCOMPARE(w.lbl4->toolTip(), QStringLiteral("Key: 4"));
     QCOMPARE(accessible(w.lblClickMe), QStringLiteral("%1 times %2").arg(w.lbln1->caption(), w.lbln2->caption()));
+}
+
+void AccessibleNamesTest::namesFollowTheLanguage()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    QTranslator german;
+    QVERIFY(german.load(Language::translationResource(QStringLiteral("de"))));
+    QCoreApplication::installTranslator(&german);
+    // The names change with the language, also while nothing on the window changes.
+    COMPARE_NAME(w.lblStandard, "Normales Spiel, ausgewählt");
+    QCOMPARE(accessible(w.lblClickMe), QStringLiteral("12 plus 12 ist gleich 24"));
+    QCOMPARE(w.lbl1->toolTip(), QStringLiteral("Taste: 1"));
+    QCoreApplication::removeTranslator(&german);
+    COMPARE_NAME(w.lblStandard, "standard mode, chosen");
 }
 
 QTEST_MAIN(AccessibleNamesTest)
