@@ -1,5 +1,6 @@
 #include "app/frmMath.h"
 
+#include "app/accessible_names.h"
 #include "app/colours.h"
 #include "app/controls/choice_list.h"
 #include "app/controls/focus_button.h"
@@ -11,6 +12,7 @@
 #include "app/controls/shape.h"
 #include "app/controls/tick_timer.h"
 #include "app/fonts.h"
+#include "app/keyboard.h"
 #include "app/phrases.h"
 #include "app/window_layout.h"
 
@@ -177,6 +179,9 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     bindControls();
     applyStacking();
     connectHandlers();
+    // Both belong to the window and go with it.
+    new Keyboard(*this);
+    new AccessibleNames(*this);
 }
 
 frmMath::~frmMath() = default;

@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 ist gleich %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Zeigt die Antwort oder die nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Wähle diese Antwort</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Spiele mit dieser Rechenart</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Wähle dieses Spiel</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>Sprache an</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>Sprache aus</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Schaltet die Sprache aus</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Schaltet die Sprache ein</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>Sekunden Wartezeit</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Wie viele Sekunden bis zur Antwort</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>kleinste Zahl</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>größte Zahl</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Die Zahlen auf den Karten reichen von der kleinsten bis zur größten Zahl</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika an der Tafel</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika sagt Hallo</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Öffnet die Webseite im Browser</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Numivox-Tasten</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. S, I, T: die Spiele. M: Sprache an oder aus. Strg Q: schließen.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Taste: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasten: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

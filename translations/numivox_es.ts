@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 es igual a %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>tarjeta</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Muestra la respuesta o la siguiente cuenta</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>respuesta %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Elige esta respuesta</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, tu elección</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Juega con esta operación</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Elige este juego</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>voz activada</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>voz desactivada</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Apaga la voz</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Enciende la voz</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>segundos de espera</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Cuántos segundos tarda en salir la respuesta</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>número más pequeño</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>número más grande</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Los números de las tarjetas van del más pequeño al más grande</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika en la pizarra</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika te saluda</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Abre la página web en el navegador</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Teclas de Numivox</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Espacio o Intro: la tarjeta. 1 a 6: las respuestas. Más, menos, por, entre: las operaciones. S, I, T: los juegos. M: voz sí o no. Control Q: cerrar.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tecla: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

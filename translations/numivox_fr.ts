@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 égale %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>carte</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Montre la réponse ou le calcul suivant</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>réponse %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Choisis cette réponse</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, ton choix</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Joue avec cette opération</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Choisis ce jeu</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>voix activée</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>voix coupée</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Coupe la voix</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Remet la voix</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>secondes d&apos;attente</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Combien de secondes avant la réponse</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>plus petit nombre</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>plus grand nombre</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Les nombres des cartes vont du plus petit au plus grand</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika au tableau</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika te dit bonjour</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Ouvre la page web dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Touches de Numivox</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Espace ou Entrée : la carte. 1 à 6 : les réponses. Plus, moins, fois, divisé par : les opérations. S, I, T : les jeux. M : voix oui ou non. Ctrl Q : fermer.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Touche : %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Touches : %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

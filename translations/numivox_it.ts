@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 uguale a %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>carta</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Mostra la risposta o l&apos;operazione seguente</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>risposta %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Scegli questa risposta</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, la tua scelta</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Gioca con questa operazione</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Scegli questo gioco</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>voce accesa</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>voce spenta</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Spegne la voce</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Accende la voce</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>secondi di attesa</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Quanti secondi prima della risposta</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>numero più piccolo</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>numero più grande</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>I numeri delle carte vanno dal più piccolo al più grande</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika alla lavagna</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika ti saluta</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Apre la pagina web nel browser</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Tasti di Numivox</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Spazio o Invio: la carta. Da 1 a 6: le risposte. Più, meno, per, diviso: le operazioni. S, I, T: i giochi. M: voce sì o no. Ctrl Q: chiudi.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tasto: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasti: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

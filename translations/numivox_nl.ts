@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>kaart</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Toont het antwoord of de volgende som</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>antwoord %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Kies dit antwoord</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, gekozen</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Speel met deze sommen</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Kies dit spel</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>spraak aan</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>spraak uit</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Zet de spraak uit</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Zet de spraak aan</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>seconden wachten</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Hoeveel seconden tot het antwoord verschijnt</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>kleinste getal</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>grootste getal</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>De getallen op de kaarten gaan van het kleinste tot het grootste getal</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika bij het schoolbord</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika zegt hallo</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Opent de webpagina in de browser</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Numivox-toetsen</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Spatie of Enter: de kaart. 1 tot 6: de antwoorden. Plus, min, keer, gedeeld door: de sommen. S, I, T: de spellen. M: spraak aan of uit. Ctrl Q: sluiten.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Toets: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Toetsen: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 równa się %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>karta</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Pokazuje odpowiedź albo następne działanie</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>odpowiedź %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Wybierz tę odpowiedź</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, twój wybór</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Graj tym działaniem</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Wybierz tę grę</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>mowa włączona</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>mowa wyłączona</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Wyłącza mowę</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Włącza mowę</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>sekundy czekania</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Ile sekund do pokazania odpowiedzi</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>najmniejsza liczba</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>największa liczba</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Liczby na kartach są od najmniejszej do największej</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika przy tablicy</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika mówi cześć</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Otwiera stronę internetową w przeglądarce</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Klawisze Numivox</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Spacja lub Enter: karta. 1 do 6: odpowiedzi. Plus, minus, razy, podzielić przez: działania. S, I, T: gry. M: mowa włączona lub wyłączona. Ctrl Q: zamknij.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Klawisz: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Klawisze: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

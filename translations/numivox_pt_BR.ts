@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 é igual a %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>cartão</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Mostra a resposta ou a próxima conta</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>resposta %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Escolha esta resposta</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, sua escolha</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Jogue com esta operação</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Escolha este jogo</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>voz ligada</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>voz desligada</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Desliga a voz</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Liga a voz</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>segundos de espera</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Quantos segundos até a resposta aparecer</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>menor número</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>maior número</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Os números dos cartões vão do menor ao maior</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika no quadro-negro</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika diz olá</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Abre a página da internet no navegador</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Teclas do Numivox</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Espaço ou Enter: o cartão. 1 a 6: as respostas. Mais, menos, vezes, dividido por: as operações. S, I, T: os jogos. M: voz ligada ou desligada. Ctrl Q: fechar.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tecla: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 eşittir %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>kart</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Cevabı ya da sonraki işlemi gösterir</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>cevap %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Bu cevabı seç</translation>
+    </message>
+    <message>
+        <source>%1, chosen</source>
+        <translation>%1, seçili</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Bu işlemle oyna</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Bu oyunu seç</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>ses açık</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>ses kapalı</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Sesi kapatır</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Sesi açar</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>bekleme süresi (saniye)</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Cevap kaç saniye sonra gelsin</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>en küçük sayı</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>en büyük sayı</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Kartlardaki sayılar en küçükten en büyüğe kadar gider</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tahtadaki Tavika</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika merhaba diyor</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Web sayfasını tarayıcıda açar</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Numivox tuşları</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
+        <translation>Boşluk ya da Enter: kart. 1&apos;den 6&apos;ya: cevaplar. Artı, eksi, çarpı, bölü: işlemler. S, I, T: oyunlar. M: ses açık ya da kapalı. Ctrl Q: kapat.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tuş: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tuşlar: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message>
         <source>addition</source>

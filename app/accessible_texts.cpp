@@ -1,0 +1,125 @@
+#include "app/accessible_texts.h"
+
+QString AccessibleTexts::solvedProblem(const QString& problem, const QString& answer)
+{
+    return tr("%1 equals %2").arg(problem, answer);
+}
+
+QString AccessibleTexts::emptyCard()
+{
+    return tr("flash card");
+}
+
+QString AccessibleTexts::cardDescription()
+{
+    return tr("Shows the answer, or the next problem");
+}
+
+QString AccessibleTexts::answer(const QString& caption)
+{
+    return tr("answer %1").arg(caption);
+}
+
+QString AccessibleTexts::answerDescription()
+{
+    return tr("Choose this answer");
+}
+
+QString AccessibleTexts::chosen(const QString& name)
+{
+    return tr("%1, chosen").arg(name);
+}
+
+QString AccessibleTexts::operationDescription()
+{
+    return tr("Play with this operation");
+}
+
+QString AccessibleTexts::modeDescription()
+{
+    return tr("Play this game");
+}
+
+QString AccessibleTexts::speechOn()
+{
+    return tr("speech on");
+}
+
+QString AccessibleTexts::speechOff()
+{
+    return tr("speech off");
+}
+
+QString AccessibleTexts::switchSpeechOff()
+{
+    return tr("Switches speech off");
+}
+
+QString AccessibleTexts::switchSpeechOn()
+{
+    return tr("Switches speech on");
+}
+
+QString AccessibleTexts::timerList()
+{
+    return tr("seconds to wait");
+}
+
+QString AccessibleTexts::timerListDescription()
+{
+    return tr("How many seconds until the answer shows");
+}
+
+QString AccessibleTexts::smallestNumber()
+{
+    return tr("smallest number");
+}
+
+QString AccessibleTexts::largestNumber()
+{
+    return tr("largest number");
+}
+
+QString AccessibleTexts::rangeDescription()
+{
+    return tr("The numbers on the cards go from the smallest to the largest number");
+}
+
+QString AccessibleTexts::greetingPicture()
+{
+    return tr("Tavika at the chalkboard");
+}
+
+QString AccessibleTexts::greetingDescription()
+{
+    return tr("Tavika says hello");
+}
+
+QString AccessibleTexts::linkDescription()
+{
+    return tr("Opens the web page in the browser");
+}
+
+QString AccessibleTexts::keyHelpName()
+{
+    return tr("Numivox keys");
+}
+
+QString AccessibleTexts::keyHelp()
+{
+    return tr("Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. "
+              "S, I, T: the modes. M: speech on or off. Control Q: close.");
+}
+
+QString AccessibleTexts::keys(const QStringList& keyNames)
+{
+    const QString joined = keyNames.join(QStringLiteral(", "));
+    return keyNames.size() == 1 ? tr("Key: %1").arg(joined) : tr("Keys: %1").arg(joined);
+}
+
+QString AccessibleTexts::withKeys(const QString& description, const QStringList& keyNames)
+{
+    if (keyNames.isEmpty())
+        return description;
+    return tr("%1. %2").arg(description, keys(keyNames));
+}

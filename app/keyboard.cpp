@@ -1,0 +1,127 @@
+#include "app/keyboard.h"
+
+#include "app/frmMath.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QListWidget>
+
+namespace {
+
+struct KeyBinding
+{
+    Qt::Key key;
+    const char* control; // the control a click on which the key stands for
+    void (frmMath::*handler)(); // the handler that click raises
+    const char* entry = nullptr; // for a list: the entry the click chooses
+};
+
+// The first row whose control could take its click now acts; the others wait. In timer
+// mode the digits 2 to 6 choose a waiting time, and the six answers are shown only in
+// interactive mode, so a digit never means both at once.
+const KeyBinding Bindings[] = {
+    { Qt::Key_Space, "lblClickMe", &frmMath::lblClickMe_Click },
+    { Qt::Key_Return, "lblClickMe", &frmMath::lblClickMe_Click },
+    { Qt::Key_Enter, "lblClickMe", &frmMath::lblClickMe_Click },
+    { Qt::Key_2, "lstTimer", &frmMath::lstTimer_Click, "2" },
+    { Qt::Key_3, "lstTimer", &frmMath::lstTimer_Click, "3" },
+    { Qt::Key_4, "lstTimer", &frmMath::lstTimer_Click, "4" },
+    { Qt::Key_5, "lstTimer", &frmMath::lstTimer_Click, "5" },
+    { Qt::Key_6, "lstTimer", &frmMath::lstTimer_Click, "6" },
+    { Qt::Key_1, "lbl1", &frmMath::lbl1_Click },
+    { Qt::Key_2, "lbl2", &frmMath::lbl2_Click },
+    { Qt::Key_3, "lbl3", &frmMath::lbl3_Click },
+    { Qt::Key_4, "lbl4", &frmMath::lbl4_Click },
+    { Qt::Key_5, "lbl5", &frmMath::lbl5_Click },
+    { Qt::Key_6, "lbl6", &frmMath::lbl6_Click },
+    { Qt::Key_Plus, "picPlus", &frmMath::picPlus_Click },
+    { Qt::Key_Minus, "picMinus", &frmMath::picMinus_Click },
+    { Qt::Key_X, "picX", &frmMath::picX_Click },
+    { Qt::Key_Asterisk, "picX", &frmMath::picX_Click },
+    { Qt::Key_Slash, "picDivide", &frmMath::picDivide_Click },
+    { Qt::Key_S, "lblStandard", &frmMath::lblStandard_Click },
+    { Qt::Key_I, "lblInteractive", &frmMath::lblInteractive_Click },
+    { Qt::Key_T, "lblTimer", &frmMath::lblTimer_Click },
+    // The two loudspeakers lie in one place and one of them shows at a time.
+    { Qt::Key_M, "Picture1", &frmMath::Picture1_Click },
+    { Qt::Key_M, "Picture2", &frmMath::Picture2_Click },
+};
+
+// Shift, the keypad and the third level of a keyboard layout only say where a sign is
+// typed: "+" is Shift+= on one keyboard and a key of its own on the keypad.
+constexpr Qt::KeyboardModifiers WhereTyped = Qt::ShiftModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier;
+
+// Closes the window, as in other desktop programs.
+constexpr QKeyCombination QuitKey(Qt::ControlModifier, Qt::Key_Q);
+
+// Chooses the entry as a click on it does: it becomes the one selected entry.
+bool chooseEntry(QWidget* control, const char* entry)
+{
+    auto* list = qobject_cast<QListWidget*>(control);
+    const QList<QListWidgetItem*> found
+        = list ? list->findItems(QString::fromLatin1(entry), Qt::MatchExactly) : QList<QListWidgetItem*>();
+    if (found.isEmpty())
+        return false;
+    list->setCurrentItem(found.first(), QItemSelectionModel::ClearAndSelect);
+    return true;
+}
+
+} // namespace
+
+Keyboard::Keyboard(frmMath& window)
+    : QObject(&window)
+    , m_window(window)
+{
+    // Key presses go to whichever control has the focus, and a button or a list would
+    // take Space or a digit for itself: the application's filter sees them first.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+QStringList Keyboard::keyNames(const QString& controlName)
+{
+    QStringList names;
+    for (const KeyBinding& binding : Bindings) {
+        if (controlName == QLatin1String(binding.control))
+            names << QKeySequence(binding.key).toString(QKeySequence::NativeText);
+    }
+    names.removeDuplicates();
+    return names;
+}
+
+bool Keyboard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    if (static_cast<QWidget*>(watched)->window() != &m_window)
+        return false;
+    return press(*static_cast<QKeyEvent*>(event));
+}
+
+bool Keyboard::press(const QKeyEvent& event)
+{
+    if (event.keyCombination() == QuitKey) {
+        // As closing by the window manager does, so the waits in progress end too.
+        if (!event.isAutoRepeat())
+            m_window.close();
+        return true;
+    }
+    if (event.modifiers() & ~WhereTyped)
+        return false;
+    bool ours = false;
+    for (const KeyBinding& binding : Bindings) {
+        if (binding.key != event.key())
+            continue;
+        ours = true;
+        if (event.isAutoRepeat())
+            break;
+        QWidget* control = m_window.findChild<QWidget*>(QLatin1String(binding.control));
+        if (!control || !control->isVisibleTo(&m_window) || !control->isEnabled())
+            continue;
+        if (binding.entry && !chooseEntry(control, binding.entry))
+            continue;
+        (m_window.*binding.handler)();
+        break;
+    }
+    return ours;
+}

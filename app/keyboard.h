@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class frmMath;
+class QKeyEvent;
+
+// Keys for every click the child can make, for children who cannot steer a mouse. A key
+// raises the handler that a click on its control raises, and only when that click could
+// happen now (the control shown and enabled). It listens to every key press in the window,
+// wherever the focus is, and keeps the keys it owns from the focused control; an open
+// drop-down list is a window of its own and keeps its keys. A held key acts once.
+class Keyboard : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Keyboard(frmMath& window);
+
+    // The names of the keys that stand for a control ("Space", "1"), as the desktop
+    // writes them.
+    static QStringList keyNames(const QString& controlName);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // True when the key is one of the window's keys, whether or not it could act now.
+    bool press(const QKeyEvent& event);
+
+    frmMath& m_window;
+};

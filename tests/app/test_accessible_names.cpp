@@ -1,0 +1,96 @@
+#include "app/controls/focus_button.h"
+#include "app/controls/label.h"
+#include "app/controls/picture.h"
+#include "support/test_window.h"
+
+#include "app/language.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QTest>
+#include <QTranslator>
+
+// What a screen reader is told about the controls, read through the accessibility interface
+// as assistive technology reads it, and that it follows the game.
+class AccessibleNamesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardReadsAsItsProblemAlsoDuringThePause();
+    void controlsFollowTheGameAndNameTheirKeys();
+    void namesFollowTheLanguage();
+};
+
+namespace {
+
+QString accessible(QWidget* control, QAccessible::Text text = QAccessible::Name)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    return iface ? iface->text(text) : QStringLiteral("<no interface>");
+}
+
+} // namespace
+
+// The names follow the window's repaint, which comes a moment after a change.
+#define COMPARE_NAME(control, expected) QTRY_COMPARE(accessible(control), QStringLiteral(expected))
+
+void AccessibleNamesTest::cardReadsAsItsProblemAlsoDuringThePause()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    COMPARE_NAME(w.lblClickMe, "12 plus 12 equals 24");
+    QString duringPause;
+    t.pump.at(10, [&] {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        duringPause = accessible(w.lblClickMe);
+    });
+    t.random.script({ 0.55, 0.4 }); // 7 and 5
+    QTest::keyClick(w.cmdDummy, Qt::Key_Space);
+    QCOMPARE(duringPause, QStringLiteral("flash card"));
+    COMPARE_NAME(w.lblClickMe, "7 plus 5");
+    QTest::keyClick(w.cmdDummy, Qt::Key_Space);
+    COMPARE_NAME(w.lblClickMe, "7 plus 5 equals 12");
+}
+
+void AccessibleNamesTest::controlsFollowTheGameAndNameTheirKeys()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    COMPARE_NAME(w.picPlus, "addition, chosen");
+    QCOMPARE(accessible(w.picX), QStringLiteral("multiplication"));
+    QCOMPARE(accessible(w.lblInteractive), QStringLiteral("interactive mode"));
+    QCOMPARE(accessible(w.Picture1), QStringLiteral("speech on"));
+    QCOMPARE(accessible(w.Picture2, QAccessible::Description), QStringLiteral("Switches speech on. Key: M"));
+    QCOMPARE(w.lblClickMe->toolTip(), QStringLiteral("Keys: Space, Return, Enter"));
+    QCOMPARE(w.picX->toolTip(), QStringLiteral("Keys: X, *"));
+
+    for (const Qt::Key key : { Qt::Key_M, Qt::Key_X, Qt::Key_I, Qt::Key_Space })
+        QTest::keyClick(w.cmdDummy, key);
+    COMPARE_NAME(w.picPlus, "addition");
+    QCOMPARE(accessible(w.picX), QStringLiteral("multiplication, chosen"));
+    QCOMPARE(accessible(w.lblInteractive), QStringLiteral("interactive mode, chosen"));
+    QCOMPARE(accessible(w.Picture2), QStringLiteral("speech off"));
+    QTRY_COMPARE(accessible(w.lbl4), QStringLiteral("answer ") + w.lbl4->caption());
+    QCOMPARE(w.lbl4->toolTip(), QStringLiteral("Key: 4"));
+    QCOMPARE(accessible(w.lblClickMe), QStringLiteral("%1 times %2").arg(w.lbln1->caption(), w.lbln2->caption()));
+}
+
+void AccessibleNamesTest::namesFollowTheLanguage()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    QTranslator german;
+    QVERIFY(german.load(Language::translationResource(QStringLiteral("de"))));
+    QCoreApplication::installTranslator(&german);
+    // The names change with the language, also while nothing on the window changes.
+    COMPARE_NAME(w.lblStandard, "Normales Spiel, ausgewählt");
+    QCOMPARE(accessible(w.lblClickMe), QStringLiteral("12 plus 12 ist gleich 24"));
+    QCOMPARE(w.lbl1->toolTip(), QStringLiteral("Taste: 1"));
+    QCoreApplication::removeTranslator(&german);
+    COMPARE_NAME(w.lblStandard, "standard mode, chosen");
+}
+
+QTEST_MAIN(AccessibleNamesTest)
+#include "test_accessible_names.moc"

@@ -1,0 +1,146 @@
+#include "app/colours.h"
+#include "app/controls/choice_list.h"
+#include "app/controls/focus_button.h"
+#include "app/controls/label.h"
+#include "app/controls/picture.h"
+#include "support/test_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QTest>
+
+// Keys stand for clicks: each raises the handler its click raises, once, wherever the focus
+// is, and only when that click could happen.
+class KeysTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keyRaisesItsHandlerOnce_data();
+    void keyRaisesItsHandlerOnce();
+    void digitsJudgeTheAnswerOfTheirPlace();
+    void heldKeyActsOnce();
+    void openRangeListKeepsItsKeys();
+    void controlQClosesTheWindow();
+};
+
+namespace {
+
+const QString RevealHint = QStringLiteral("click flash card for answer");
+
+void press(QWidget* target, Qt::Key key, bool autoRepeat)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+void KeysTest::keyRaisesItsHandlerOnce_data()
+{
+    QTest::addColumn<bool>("timerMode");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("phrases");
+    const auto row
+        = [](const char* name, bool timerMode, const char* focus, int key, int modifiers, const QStringList& phrases) {
+              QTest::newRow(name) << timerMode << QString::fromLatin1(focus) << key << modifiers << phrases;
+          };
+    const int keypad = Qt::KeypadModifier;
+    row("Space on the focus button", false, "cmdDummy", Qt::Key_Space, 0, { RevealHint });
+    row("Return on the closed minimum list", false, "cmbMinNum", Qt::Key_Return, 0, { RevealHint });
+    row("keypad Enter, no focus", false, "frmMath", Qt::Key_Enter, keypad, { RevealHint });
+    row("keypad -", false, "cmdDummy", Qt::Key_Minus, keypad, { "subtraction" });
+    row("x", false, "cmdDummy", Qt::Key_X, 0, { "multiplication" });
+    row("* typed with Shift", false, "cmdDummy", Qt::Key_Asterisk, Qt::ShiftModifier, { "multiplication" });
+    row("keypad / on the minimum list", false, "cmbMinNum", Qt::Key_Slash, keypad, { "division" });
+    row("S on the minimum list", true, "cmbMinNum", Qt::Key_S, 0, { "standard mode", "click flashcard" });
+    row("T", false, "cmdDummy", Qt::Key_T, 0, { "first choose a timer value in seconds" });
+    row("4 in timer mode", true, "cmdDummy", Qt::Key_4, 0, { "timer mode", "4 seconds." });
+    row("keypad 6 on the timer list", true, "lstTimer", Qt::Key_6, keypad, { "timer mode", "6 seconds." });
+    row("1 in timer mode: no such entry", true, "cmdDummy", Qt::Key_1, 0, {});
+    row("4 in standard mode: list locked, answers hidden", false, "cmbMinNum", Qt::Key_4, 0, {});
+    row("Control+S", false, "cmdDummy", Qt::Key_S, Qt::ControlModifier, {});
+}
+
+void KeysTest::keyRaisesItsHandlerOnce()
+{
+    QFETCH(bool, timerMode);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, phrases);
+
+    TestWindow t;
+    frmMath& w = t.w();
+    if (timerMode)
+        w.lblTimer_Click();
+    t.speech.clear();
+    QWidget* target = focus == w.objectName() ? &w : w.findChild<QWidget*>(focus);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(t.speech.phrases, phrases);
+    // The focused list took none of the keys for itself.
+    QCOMPARE(w.cmbMinNum->currentText(), QStringLiteral("0"));
+    if (phrases.value(1).endsWith(QLatin1String("seconds.")))
+        QCOMPARE(w.lstTimer->selectedItems().value(0)->text(), phrases.value(1).left(1));
+}
+
+void KeysTest::digitsJudgeTheAnswerOfTheirPlace()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    QTest::keyClick(w.cmdDummy, Qt::Key_I);
+    t.speech.clear();
+    const QList<Label*> choices { w.lbl1, w.lbl2, w.lbl3, w.lbl4, w.lbl5, w.lbl6 };
+    for (int digit = 1; digit <= 6; ++digit) {
+        QTest::keyClick(w.cmdDummy, Qt::Key(Qt::Key_0 + digit));
+        QCOMPARE(t.speech.phrases.size(), digit);
+        for (int place = 1; place <= 6; ++place)
+            QCOMPARE(choices[place - 1]->backColour() != Colours::White, place <= digit);
+    }
+    QCOMPARE(t.speech.phrases.count(QStringLiteral("wrong answer, try again")), 5);
+}
+
+void KeysTest::heldKeyActsOnce()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    for (int i = 0; i < 6; ++i)
+        press(w.cmdDummy, Qt::Key_M, i > 0);
+    QCOMPARE(w.muteFlag, QStringLiteral("x"));
+    // The next press acts on the loudspeaker shown now.
+    QTest::keyClick(w.cmdDummy, Qt::Key_M);
+    QCOMPARE(w.muteFlag, QStringLiteral(" "));
+
+    for (int i = 0; i < 4; ++i)
+        press(w.cmdDummy, Qt::Key_Space, i > 0);
+    QCOMPARE(t.speech.phrases, QStringList { RevealHint });
+}
+
+void KeysTest::openRangeListKeepsItsKeys()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    w.cmbMinNum->showPopup();
+    QVERIFY(QApplication::activePopupWidget());
+    // In the open list "5" finds the entry "5", "S" finds nothing after it and Return
+    // chooses: none of them changes the mode or deals a card.
+    for (const Qt::Key key : { Qt::Key_5, Qt::Key_S, Qt::Key_Return })
+        QTest::keyClick(w.cmbMinNum->view(), key);
+    QCOMPARE(t.speech.phrases, QStringList { "the minimum number is now set to 5" });
+    QCOMPARE(w.mode, QStringLiteral("standard"));
+}
+
+void KeysTest::controlQClosesTheWindow()
+{
+    TestWindow t;
+    QTest::keyClick(t.w().cmdDummy, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(t.w().isClosed());
+    QVERIFY(!t.w().isVisible());
+}
+
+QTEST_MAIN(KeysTest)
+#include "test_keys.moc"
