@@ -33,7 +33,9 @@ png_alpha() {
     "$CONVERT" "$1" -strip -define png:exclude-chunks=date,time "$2"
 }
 
-# name width height format
+# name width height look (jpg, bmp or gif). The JPEG and GIF looks are shipped as PNG files with
+# the very same pixels: Qt reads PNG and BMP itself, while JPEG and GIF would load image plugins
+# while the window starts.
 picture() {
     name=$1 w=$2 h=$3 fmt=$4
     raster "$name" "$w" "$h"
@@ -41,7 +43,8 @@ picture() {
     case $fmt in
         jpg)
             "$CONVERT" "$base" -alpha remove -alpha off -strip \
-                -sampling-factor 1x1 -quality 95 "$out/$name.jpg" ;;
+                -sampling-factor 1x1 -quality 95 "$tmp/$name.jpg"
+            png_alpha "$tmp/$name.jpg" "$out/$name.png" ;;
         bmp)
             "$CONVERT" "$base" -alpha remove -alpha off -strip \
                 -type TrueColor "BMP3:$out/$name.bmp" ;;
@@ -49,7 +52,8 @@ picture() {
             # Flat cartoon colours: a 256 colour palette without dithering keeps
             # outlines clean; the gentle gradients survive without visible banding.
             "$CONVERT" "$base" -alpha remove -alpha off -strip \
-                +dither -colors 256 "$out/$name.gif" ;;
+                +dither -colors 256 "$tmp/$name.gif"
+            png_alpha "$tmp/$name.gif" "$out/$name.png" ;;
     esac
     # Double-size rendering for high-density screens, straight from the vector source.
     w2=$((w * 2)) h2=$((h * 2))
