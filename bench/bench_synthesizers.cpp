@@ -1,0 +1,11 @@
+#include "bench/bench_synthesizers.h"
+
+#include "speech/espeak_synthesizer.h"
+
+std::vector<BenchSynthesizer> benchSynthesizers()
+{
+    // One line per synthesiser; a name without blanks keeps the scripts' work files simple.
+    return {
+        { QStringLiteral("espeak-ng"), [] { return std::make_unique<EspeakSynthesizer>(); } },
+    };
+}
