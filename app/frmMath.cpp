@@ -167,7 +167,7 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     Fonts::installStandIns();
     setObjectName(QStringLiteral("frmMath"));
     setWindowTitle(QString::fromLatin1(WindowLayout::Title));
-    setWindowIcon(QIcon(QString::fromLatin1(WindowLayout::IconResource)));
+    setWindowIcon(QIcon(Picture::load(QString::fromLatin1(WindowLayout::IconResource))));
     setFixedSize(toPixels(WindowLayout::ClientWidthTwips), toPixels(WindowLayout::ClientHeightTwips));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Colours::toQColor(Colours::WindowBackground));

@@ -129,8 +129,8 @@ std::vector<Control> build()
     c.push_back(
         make("lstTimer", Kind::ListBox, 165, 345, 1155, 1785).in("frameTimer").items(timerEntries()).font(Comic, 12));
     c.push_back(shape("Shape2", 90, 6435, 1860, 15).border(Colours::Black, 1));
-    c.push_back(pictureBox("Picture1", 600, 6690, 1035, 915).caption(":/assets/speaker_on.jpg"));
-    c.push_back(pictureBox("Picture2", 600, 6690, 1035, 915).caption(":/assets/speaker_off.jpg").hidden());
+    c.push_back(pictureBox("Picture1", 600, 6690, 1035, 915).caption(":/assets/speaker_on.bmp"));
+    c.push_back(pictureBox("Picture2", 600, 6690, 1035, 915).caption(":/assets/speaker_off.bmp").hidden());
     c.push_back(shape("Shape1", 1950, 75, 15, 10470).border(Colours::Black, 1));
 
     // Middle: the title and the flash card.
@@ -187,7 +187,7 @@ std::vector<Control> build()
         make("cmbMinNum", Kind::ComboBox, 120, 330, 765, 465).in("frmSet").items(minimumEntries()).font(Comic, 12));
     c.push_back(
         make("cmbMaxNum", Kind::ComboBox, 990, 330, 765, 465).in("frmSet").items(maximumEntries()).font(Comic, 12));
-    c.push_back(image("img123", 7710, 2490, 2985, 4080).caption(":/assets/girl_chalkboard.gif"));
+    c.push_back(image("img123", 7710, 2490, 2985, 4080).caption(":/assets/girl_chalkboard.bmp"));
     c.push_back(label("lblTavikaWrites", 9330, 5040, 1590, 270)
                     .says(QT_TRANSLATE_NOOP("Phrases", "Tavika writes ..."))
                     .font(Comic, 9.75)

@@ -33,7 +33,9 @@ png_alpha() {
     "$CONVERT" "$1" -strip -define png:exclude-chunks=date,time "$2"
 }
 
-# name width height format
+# name width height look (jpg, bmp or gif). Every picture is shipped as an uncompressed BMP, the
+# JPEG and GIF looks with the very same pixels: Qt reads BMP itself and fastest, while JPEG and
+# GIF would load image plugins while the window starts, and PNG costs several times the decoding.
 picture() {
     name=$1 w=$2 h=$3 fmt=$4
     raster "$name" "$w" "$h"
@@ -41,7 +43,8 @@ picture() {
     case $fmt in
         jpg)
             "$CONVERT" "$base" -alpha remove -alpha off -strip \
-                -sampling-factor 1x1 -quality 95 "$out/$name.jpg" ;;
+                -sampling-factor 1x1 -quality 95 "$tmp/$name.jpg"
+            "$CONVERT" "$tmp/$name.jpg" -strip -type TrueColor "BMP3:$out/$name.bmp" ;;
         bmp)
             "$CONVERT" "$base" -alpha remove -alpha off -strip \
                 -type TrueColor "BMP3:$out/$name.bmp" ;;
@@ -49,7 +52,8 @@ picture() {
             # Flat cartoon colours: a 256 colour palette without dithering keeps
             # outlines clean; the gentle gradients survive without visible banding.
             "$CONVERT" "$base" -alpha remove -alpha off -strip \
-                +dither -colors 256 "$out/$name.gif" ;;
+                +dither -colors 256 "$tmp/$name.gif"
+            "$CONVERT" "$tmp/$name.gif" -strip -type Palette -compress None "BMP3:$out/$name.bmp" ;;
     esac
     # Double-size rendering for high-density screens, straight from the vector source.
     w2=$((w * 2)) h2=$((h * 2))

@@ -52,7 +52,7 @@ launch_mapped() {
     "$XTOOL" wait-mapped "$title" "$((timeout * 1000))" "$APP_PID" >"$listener" 2>&1 &
     tool=$!
     for ((i = 0; i < 200; i++)); do
-        grep -q '^ready' "$listener" && break
+        grep -qs '^ready' "$listener" && break
         sleep 0.05
     done
     LAUNCH_US=$(now_us)

@@ -45,8 +45,8 @@ for ((run = 1; run <= runs; run++)); do
     map_ms+=("$(ms_between "$LAUNCH_US" "$MAPPED_US")")
     wait_logged "$welcome" 120 || die "run $run: the welcome was logged"
     welcome_ms+=("$(ms_between "$MAPPED_US" "$(logged_us "$welcome")")")
-    click_twips 4600 3000
     clicked=$(now_us)
+    click_twips 4600 3000
     wait_logged "click flash card for answer" 120 || die "run $run: the card click dealt"
     deal_ms+=("$(ms_between "$clicked" "$(logged_us "click flash card for answer")")")
     finish_run

@@ -3,7 +3,9 @@
 #include "app/colours.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 
 Picture::Picture(Kind kind, QWidget* parent)
     : QWidget(parent)
@@ -11,15 +13,45 @@ Picture::Picture(Kind kind, QWidget* parent)
 {
 }
 
+QPixmap Picture::load(const QString& resource)
+{
+    // The format is named and detection is off: otherwise Qt 6 loads every image-format
+    // plugin on the first picture to ask each whether it reads the file, which was a tenth of
+    // the start-up. The pictures are PNG and BMP, which Qt decodes itself. The three mode
+    // buttons share one picture, decoded once.
+    QPixmap picture;
+    if (QPixmapCache::find(resource, &picture))
+        return picture;
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(resource, picture);
+    return picture;
+}
+
 void Picture::setPicture(const QString& resource)
 {
-    m_picture = QPixmap(resource);
-    const QFileInfo info(resource);
-    const QString doubleName = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.png");
-    m_doubleSize = QPixmap(doubleName);
-    if (!m_doubleSize.isNull())
-        m_doubleSize.setDevicePixelRatio(2.0);
+    m_picture = load(resource);
+    m_resource = resource;
+    m_doubleSize = QPixmap();
+    m_doubleSizeLoaded = false;
     update();
+}
+
+const QPixmap& Picture::pictureForScreen()
+{
+    if (devicePixelRatioF() <= 1.0)
+        return m_picture;
+    // Decoded on the first paint on a dense screen only: on an ordinary screen it is never
+    // drawn, and decoding every double-size picture cost a fifth of the start-up's work.
+    if (!m_doubleSizeLoaded) {
+        m_doubleSizeLoaded = true;
+        const QFileInfo info(m_resource);
+        m_doubleSize = load(info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.png"));
+        if (!m_doubleSize.isNull())
+            m_doubleSize.setDevicePixelRatio(2.0);
+    }
+    return m_doubleSize.isNull() ? m_picture : m_doubleSize;
 }
 
 void Picture::setBackColour(int colour)
@@ -32,7 +64,7 @@ void Picture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap& picture = (devicePixelRatioF() > 1.0 && !m_doubleSize.isNull()) ? m_doubleSize : m_picture;
+    const QPixmap& picture = pictureForScreen();
     if (m_kind == Kind::Image) {
         painter.drawPixmap(QPointF(0, 0), picture);
         return;

@@ -17,6 +17,9 @@ public:
 
     Picture(Kind kind, QWidget* parent);
 
+    // A PNG or BMP picture from the resources, read without trying Qt's image plugins.
+    static QPixmap load(const QString& resource);
+
     // `resource` is a ":/..." path; "<name>@2x.png" beside it is used on dense screens.
     void setPicture(const QString& resource);
     void setBackColour(int colour);
@@ -31,9 +34,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    const QPixmap& pictureForScreen();
+
     Kind m_kind;
+    QString m_resource;
     QPixmap m_picture;
     QPixmap m_doubleSize;
+    bool m_doubleSizeLoaded = false;
     int m_backColour = 0xFFFFFF;
     ClickTracker m_clicks;
 };
