@@ -32,6 +32,10 @@ constexpr std::chrono::milliseconds kStopWait { 1500 };
 // a worker is never left inside a synthesiser while the program's static objects go away.
 constexpr std::chrono::seconds kLoadWait { 10 };
 
+// How long after its start the engine waits before it loads its voice; the window of an idle
+// machine is on the screen well before, and the welcome comes half a second after that.
+constexpr std::chrono::milliseconds kLoadDelay { 150 };
+
 struct Command
 {
     enum class Kind { OpenOutput, Speak };
@@ -140,9 +144,19 @@ void QueuedSpeechEngine::speak(const QString& phrase)
 
 void QueuedSpeechEngine::run(const std::shared_ptr<Shared>& shared)
 {
-    // Loading starts with the program, so the first phrase finds the voice ready; the window
-    // goes on meanwhile, queueing what it says.
-    std::unique_ptr<SpeechSynthesizer> synthesizer = language_voices::loadFirst(std::move(shared->voices));
+    // Loading starts soon after the program, so the first phrase finds the voice ready; the
+    // window goes on meanwhile, queueing what it says. It waits for the window to be shown
+    // first: loading Festival's voice maps tens of megabytes, and doing that while the window
+    // was being built made it appear about 4 ms (an eighth) later on an idle two-core machine.
+    // A phrase asked for before then starts the loading at once.
+    bool stopping = false;
+    {
+        std::unique_lock<std::mutex> lock(shared->mutex);
+        shared->wake.wait_for(lock, kLoadDelay, [&shared] { return shared->stopping || !shared->queue.empty(); });
+        stopping = shared->stopping;
+    }
+    std::unique_ptr<SpeechSynthesizer> synthesizer
+        = stopping ? nullptr : language_voices::loadFirst(std::move(shared->voices));
     {
         const std::lock_guard<std::mutex> lock(shared->mutex);
         shared->loading = false;
