@@ -1,19 +1,11 @@
 #include "app/phrases.h"
 
 #include "problems/number_text.h"
+#include "problems/operations.h"
 
 #include <cmath>
 
 namespace {
-
-// The names of the four operations as the child reads and hears them; the operation
-// itself keeps its English name inside the program.
-const char* const OperationNames[] = {
-    QT_TRANSLATE_NOOP("Phrases", "addition"),
-    QT_TRANSLATE_NOOP("Phrases", "subtraction"),
-    QT_TRANSLATE_NOOP("Phrases", "multiplication"),
-    QT_TRANSLATE_NOOP("Phrases", "division"),
-};
 
 // Languages with several plural forms ("3 sekundy", "5 sekund") choose by the count.
 int countOf(const QString& number)
@@ -46,10 +38,10 @@ QString Phrases::waitingSeconds(const QString& seconds)
 
 QString Phrases::operationName(const QString& operation)
 {
-    for (const char* name : OperationNames) {
-        if (operation == QLatin1String(name))
-            return QCoreApplication::translate("Phrases", name);
-    }
+    // The operation keeps its English name inside the program; only what is shown and said
+    // is translated. The names are marked for translation in the operations table.
+    if (const Operations::Operation* known = Operations::find(operation))
+        return caption(known->name);
     return operation;
 }
 

@@ -1,14 +1,18 @@
 #include "problems/operations.h"
 
+#include <QCoreApplication>
+
 namespace Operations {
 
 namespace {
 
+// The names are also what the child reads under the pictures and hears, so they are marked
+// for translation (the program itself always compares the English names).
 const Operation All[] = {
-    { QStringLiteral("addition"), QStringLiteral("+"), QStringLiteral("plus") },
-    { QStringLiteral("subtraction"), QStringLiteral("-"), QStringLiteral("minus") },
-    { QStringLiteral("multiplication"), QStringLiteral("x"), QStringLiteral("times") },
-    { QStringLiteral("division"), QStringLiteral("/"), QStringLiteral("divided by") },
+    { QStringLiteral(QT_TRANSLATE_NOOP("Phrases", "addition")), QStringLiteral("+"), QStringLiteral("plus") },
+    { QStringLiteral(QT_TRANSLATE_NOOP("Phrases", "subtraction")), QStringLiteral("-"), QStringLiteral("minus") },
+    { QStringLiteral(QT_TRANSLATE_NOOP("Phrases", "multiplication")), QStringLiteral("x"), QStringLiteral("times") },
+    { QStringLiteral(QT_TRANSLATE_NOOP("Phrases", "division")), QStringLiteral("/"), QStringLiteral("divided by") },
 };
 
 } // namespace
