@@ -212,7 +212,7 @@ private:
     // Division forces the minimum to 1 and locks its list; other operations unlock it.
     void ApplyDivisionRule();
     // The shared body of the two range lists after their start-up test.
-    void RangeChosen(QString PlayState::*rangeOk, QComboBox* list, QString (*confirmation)(const QString&));
+    void RangeChosen(QString PlayState::* rangeOk, QComboBox* list, QString (*confirmation)(const QString&));
     // Selects an entry of a range list from the program and raises the list's handler once.
     void selectRangeEntry(QComboBox* list, int index, void (frmMath::*handler)());
     // One draw written into a number caption: floor((maxNumber + 1) * r + k).

@@ -91,41 +91,41 @@ std::vector<Control> build()
 
     // Left column: modes, timer list, speech switch.
     c.push_back(label("Label1", 360, 570, 1305, 600)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "Modes"))
-                    .font(Comic, 21.75)
-                    .fore(Colours::DarkGreen)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "Modes"))
+            .font(Comic, 21.75)
+            .fore(Colours::DarkGreen)
+            .fitText());
     c.push_back(label("lblInteractive", 390, 1380, 1410, 705).font(Comic, 9.75));
     c.push_back(label("Label10", 570, 1575, 1035, 270)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "Interactive"))
-                    .font(Comic, 9.75)
-                    .fore(Colours::Black)
-                    .align(Centre)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "Interactive"))
+            .font(Comic, 9.75)
+            .fore(Colours::Black)
+            .align(Centre)
+            .fitText());
     c.push_back(marker("shapeInteractive", 255, 1575).hidden());
     c.push_back(image("Image2", 405, 1410, 1350, 585).caption(buttonFace));
     c.push_back(label("lblStandard", 390, 2190, 1410, 705).font(Comic, 9.75));
     c.push_back(label("Label6", 645, 2430, 870, 270)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "Standard"))
-                    .font(Comic, 9.75)
-                    .fore(Colours::WindowText)
-                    .align(Centre)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "Standard"))
+            .font(Comic, 9.75)
+            .fore(Colours::WindowText)
+            .align(Centre)
+            .fitText());
     c.push_back(marker("ShapeStandard", 240, 2490));
     c.push_back(image("Image4", 390, 2250, 1350, 585).caption(buttonFace));
     c.push_back(label("lblTimer", 360, 3045, 1500, 705).font(Comic, 9.75));
     c.push_back(label("Label7", 780, 3255, 555, 270)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "Timer"))
-                    .font(Comic, 9.75)
-                    .fore(Colours::Black)
-                    .align(Centre)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "Timer"))
+            .font(Comic, 9.75)
+            .fore(Colours::Black)
+            .align(Centre)
+            .fitText());
     c.push_back(marker("ShapeTimer", 255, 3330).hidden());
     c.push_back(image("Image1", 390, 3090, 1350, 585).caption(buttonFace));
     c.push_back(frame("frameTimer", 375, 3855, 1485, 2415)
-                    .says(QT_TRANSLATE_NOOP("Phrases", " timer (secs)"))
-                    .font(Comic, 9.75)
-                    .back(Colours::WindowBackground));
+            .says(QT_TRANSLATE_NOOP("Phrases", " timer (secs)"))
+            .font(Comic, 9.75)
+            .back(Colours::WindowBackground));
     c.push_back(
         make("lstTimer", Kind::ListBox, 165, 345, 1155, 1785).in("frameTimer").items(timerEntries()).font(Comic, 12));
     c.push_back(shape("Shape2", 90, 6435, 1860, 15).border(Colours::Black, 1));
@@ -135,15 +135,15 @@ std::vector<Control> build()
 
     // Middle: the title and the flash card.
     c.push_back(label("lblTitle", 2985, 60, 3330, 780)
-                    .caption("Numivox")
-                    .font(Comic, 27.75)
-                    .fore(Colours::Black)
-                    .align(Centre)
-                    .fitText());
+            .caption("Numivox")
+            .font(Comic, 27.75)
+            .fore(Colours::Black)
+            .align(Centre)
+            .fitText());
     c.push_back(shape("shpFlash", 2295, 1065, 4695, 6765)
-                    .shapeOf(ShapeKind::RoundedRectangle)
-                    .back(Colours::White)
-                    .border(Colours::DarkGrey, 2));
+            .shapeOf(ShapeKind::RoundedRectangle)
+            .back(Colours::White)
+            .border(Colours::DarkGrey, 2));
     c.push_back(cardNumber("lbln1", 3945, 1335, 1440, "99").fitText().hidden());
     c.push_back(
         label("lblOperation", 3000, 2865, 855, 1635).caption("+").font(Times, 72).boldFont().align(Centre).fitText());
@@ -152,17 +152,17 @@ std::vector<Control> build()
     c.push_back(cardNumber("lbln3", 2265, 4905, 3120, "9999").hidden());
     c.push_back(label("lblClickMe", 2250, 1095, 4695, 6555));
     c.push_back(label("lblPress", 3825, 6855, 1380, 270)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "click flashcard"))
-                    .font(Comic, 9.75)
-                    .align(Centre)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "click flashcard"))
+            .font(Comic, 9.75)
+            .align(Centre)
+            .fitText());
     c.push_back(label("lblTimerStatus", 3525, 6855, 2055, 285)
-                    .caption("waiting 3 seconds ...")
-                    .font(Comic, 9.75)
-                    .boldFont()
-                    .fore(Colours::DarkGrey)
-                    .align(Centre)
-                    .fitText());
+            .caption("waiting 3 seconds ...")
+            .font(Comic, 9.75)
+            .boldFont()
+            .fore(Colours::DarkGrey)
+            .align(Centre)
+            .fitText());
 
     // Right: operations, range lists, the greeting picture or the possible answers, the link.
     c.push_back(pictureBox("picPlus", 7140, 795, 510, 510).caption(":/assets/plus.bmp"));
@@ -174,33 +174,33 @@ std::vector<Control> build()
     c.push_back(marker("shpMultiplication", 8430, 615).hidden());
     c.push_back(marker("shpDivision", 9030, 615).hidden());
     c.push_back(label("lblAddition", 7950, 1455, 750, 270)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "addition"))
-                    .font(Comic, 9.75)
-                    .align(Centre)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "addition"))
+            .font(Comic, 9.75)
+            .align(Centre)
+            .fitText());
     c.push_back(frame("frmSet", 9525, 465, 1935, 1095)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "Min/Max Number"))
-                    .font(Comic, 9.75)
-                    .back(Colours::WindowBackground)
-                    .fore(Colours::WindowText));
+            .says(QT_TRANSLATE_NOOP("Phrases", "Min/Max Number"))
+            .font(Comic, 9.75)
+            .back(Colours::WindowBackground)
+            .fore(Colours::WindowText));
     c.push_back(
         make("cmbMinNum", Kind::ComboBox, 120, 330, 765, 465).in("frmSet").items(minimumEntries()).font(Comic, 12));
     c.push_back(
         make("cmbMaxNum", Kind::ComboBox, 990, 330, 765, 465).in("frmSet").items(maximumEntries()).font(Comic, 12));
     c.push_back(image("img123", 7710, 2490, 2985, 4080).caption(":/assets/girl_chalkboard.bmp"));
     c.push_back(label("lblTavikaWrites", 9330, 5040, 1590, 270)
-                    .says(QT_TRANSLATE_NOOP("Phrases", "Tavika writes ..."))
-                    .font(Comic, 9.75)
-                    .align(Centre)
-                    .fitText());
+            .says(QT_TRANSLATE_NOOP("Phrases", "Tavika writes ..."))
+            .font(Comic, 9.75)
+            .align(Centre)
+            .fitText());
     c.push_back(
         frame("frameChoices", 7260, 2010, 4545, 5430).caption("Frame1").back(Colours::WindowBackground).hidden());
     c.push_back(label("Label4", 480, 60, 3375, 600)
-                    .in("frameChoices")
-                    .says(QT_TRANSLATE_NOOP("Phrases", "possible answers"))
-                    .font(Comic, 21.75)
-                    .fore(Colours::DarkGreen)
-                    .fitText());
+            .in("frameChoices")
+            .says(QT_TRANSLATE_NOOP("Phrases", "possible answers"))
+            .font(Comic, 21.75)
+            .fore(Colours::DarkGreen)
+            .fitText());
     c.push_back(choice("lbl1", 60, 720, "13"));
     c.push_back(choice("lbl2", 2220, 690, "18"));
     c.push_back(choice("lbl3", 60, 2340, "65"));
@@ -208,11 +208,11 @@ std::vector<Control> build()
     c.push_back(choice("lbl5", 60, 3990, "22"));
     c.push_back(choice("lbl6", 2220, 3990, "47"));
     c.push_back(label("Label2", 8325, 7440, 2100, 345)
-                    .caption(WebAddress::text())
-                    .font(Comic, 12)
-                    .underlined()
-                    .back(Colours::WindowBackground)
-                    .fitText());
+            .caption(WebAddress::text())
+            .font(Comic, 12)
+            .underlined()
+            .back(Colours::WindowBackground)
+            .fitText());
 
     // The button that takes the keyboard focus after a range choice.
     c.push_back(make("cmdDummy", Kind::Button, 6855, 7530, 1380, 615).caption("cdmDummy"));

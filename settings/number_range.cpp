@@ -69,7 +69,7 @@ void frmMath::cmbMaxNum_Click()
     RangeChosen(&PlayState::maxRangeOk, cmbMaxNum, &Phrases::maximumSet);
 }
 
-void frmMath::RangeChosen(QString PlayState::*rangeOk, QComboBox* list, QString (*confirmation)(const QString&))
+void frmMath::RangeChosen(QString PlayState::* rangeOk, QComboBox* list, QString (*confirmation)(const QString&))
 {
     CheckRange();
     ApplyRange();

@@ -192,10 +192,10 @@ bool select(FestivalGlobal& global, const QString& setup)
 FestivalSynthesizer::FestivalSynthesizer(QString voice, QString setupScheme)
     : setupCommand_(QStringLiteral("(begin (voice_%1) (set! hts_engine_params (append hts_engine_params "
                                    "(list (list \"-r\" %2) (list \"-fm\" %3)))) %4)")
-                        .arg(voice)
-                        .arg(kSpeed)
-                        .arg(kHalfTones)
-                        .arg(setupScheme))
+              .arg(voice)
+              .arg(kSpeed)
+              .arg(kHalfTones)
+              .arg(setupScheme))
     , voice_(std::move(voice))
 {
 }

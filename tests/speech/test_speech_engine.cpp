@@ -45,13 +45,13 @@ struct OutputProbe
     std::chrono::milliseconds writeDelay { 0 };
     std::thread::id callerThread = std::this_thread::get_id();
 
-    template <typename T> T get(T OutputProbe::*member)
+    template <typename T> T get(T OutputProbe::* member)
     {
         const std::lock_guard<std::mutex> lock(mutex);
         return this->*member;
     }
 
-    template <typename T> void set(T OutputProbe::*member, T value)
+    template <typename T> void set(T OutputProbe::* member, T value)
     {
         {
             const std::lock_guard<std::mutex> lock(mutex);
