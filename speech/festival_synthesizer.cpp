@@ -80,12 +80,14 @@ FestivalGlobal& festivalGlobal()
 // handles errors itself. It also measures the interpreter's stack from this frame, the outermost
 // one that calls into Festival, on whichever thread it runs: otherwise a thread other than the
 // one that started Festival would find its stack beyond the limit, and the collector would
-// scan the wrong stack.
+// scan the wrong stack. The frame's address is the machine's own; a local's address is not
+// always on the stack (AddressSanitizer may keep locals on a heap-allocated fake stack, and
+// the collector would then scan garbage).
 bool callFestival(void (*call)(void*), void* context)
 {
-    LISP stackTop = NIL;
-    stack_start_ptr = &stackTop;
-    stack_limit_ptr = reinterpret_cast<char*>(&stackTop) - stack_size;
+    char* const stackTop = static_cast<char*>(__builtin_frame_address(0));
+    stack_start_ptr = reinterpret_cast<LISP*>(stackTop);
+    stack_limit_ptr = stackTop - stack_size;
     jmp_buf* const outerTarget = est_errjmp;
     const long outerEnabled = errjmp_ok;
     jmp_buf target;
