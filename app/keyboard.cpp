@@ -91,18 +91,38 @@ QStringList Keyboard::keyNames(const QString& controlName)
 
 bool Keyboard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
         return false;
     if (static_cast<QWidget*>(watched)->window() != &m_window)
         return false;
-    return press(*static_cast<QKeyEvent*>(event));
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyRelease) {
+        m_releasedScanCode = key.nativeScanCode();
+        m_releasedKey = key.key();
+        m_releaseTime = key.timestamp();
+        return false;
+    }
+    return press(key);
+}
+
+bool Keyboard::isRepeat(const QKeyEvent& event) const
+{
+    if (event.isAutoRepeat())
+        return true;
+    // Qt marks the pair as a repeat only when the press is already queued as it handles the
+    // release, a race it often loses. A hand cannot let go of a key and press it again
+    // within the same millisecond, so one timestamp means one held key. Events made inside
+    // the program carry no time and are never taken for repeats.
+    return m_releaseTime != 0 && event.timestamp() == m_releaseTime && event.key() == m_releasedKey
+        && event.nativeScanCode() == m_releasedScanCode;
 }
 
 bool Keyboard::press(const QKeyEvent& event)
 {
     if (event.keyCombination() == QuitKey) {
         // As closing by the window manager does, so the waits in progress end too.
-        if (!event.isAutoRepeat())
+        if (!isRepeat(event))
             m_window.close();
         return true;
     }
@@ -113,7 +133,7 @@ bool Keyboard::press(const QKeyEvent& event)
         if (binding.key != event.key())
             continue;
         ours = true;
-        if (event.isAutoRepeat())
+        if (isRepeat(event))
             break;
         QWidget* control = m_window.findChild<QWidget*>(QLatin1String(binding.control));
         if (!control || !control->isVisibleTo(&m_window) || !control->isEnabled())

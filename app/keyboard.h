@@ -28,6 +28,13 @@ protected:
 private:
     // True when the key is one of the window's keys, whether or not it could act now.
     bool press(const QKeyEvent& event);
+    // True when the press only repeats a key that is held down.
+    bool isRepeat(const QKeyEvent& event) const;
 
     frmMath& m_window;
+    // The last key let go in the window: the X server repeats a held key as a release and a
+    // press with one timestamp.
+    quint32 m_releasedScanCode = 0;
+    int m_releasedKey = 0;
+    quint64 m_releaseTime = 0;
 };

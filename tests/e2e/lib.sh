@@ -400,3 +400,25 @@ matches() { [[ $1 =~ ^($2)$ ]]; }
 
 # at_least A B: true when the number A >= B.
 at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
+
+# --- accessibility -----------------------------------------------------------------------------
+
+SESSION_BUS_PID=""
+
+# start_session_bus: a private D-Bus session bus for this script, with the program's accessibility
+# bridge forced on, as on a desktop where a screen reader runs. The AT-SPI bus and its registry
+# are started on demand from at-spi2-core's service files and end with the session bus.
+start_session_bus() {
+    local out
+    out=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 2>"$E2E_WORK/dbus.log") ||
+        die "dbus-daemon starts a session bus"
+    DBUS_SESSION_BUS_ADDRESS=$(echo "$out" | sed -n 1p)
+    SESSION_BUS_PID=$(echo "$out" | sed -n 2p)
+    export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    trap 'stop_session_bus; e2e_cleanup' EXIT
+}
+
+stop_session_bus() {
+    [ -n "$SESSION_BUS_PID" ] && kill "$SESSION_BUS_PID" 2>/dev/null
+    SESSION_BUS_PID=""
+}
