@@ -1,6 +1,7 @@
 #include "app/frmMath.h"
 
-#include "app/accessible_names.h"
+#include "access/accessible_names.h"
+#include "access/keyboard.h"
 #include "app/colours.h"
 #include "app/controls/choice_list.h"
 #include "app/controls/focus_button.h"
@@ -12,7 +13,6 @@
 #include "app/controls/shape.h"
 #include "app/controls/tick_timer.h"
 #include "app/fonts.h"
-#include "app/keyboard.h"
 #include "app/phrases.h"
 #include "app/window_layout.h"
 

@@ -1,13 +1,13 @@
-#include "app/accessible_names.h"
+#include "access/accessible_names.h"
 
-#include "app/accessible_texts.h"
+#include "access/accessible_texts.h"
+#include "access/keyboard.h"
 #include "app/controls/choice_list.h"
 #include "app/controls/focus_button.h"
 #include "app/controls/label.h"
 #include "app/controls/picture.h"
 #include "app/controls/shape.h"
 #include "app/frmMath.h"
-#include "app/keyboard.h"
 #include "app/phrases.h"
 #include "problems/operations.h"
 

@@ -1,4 +1,4 @@
-#include "app/keyboard.h"
+#include "access/keyboard.h"
 
 #include "app/frmMath.h"
 

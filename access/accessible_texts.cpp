@@ -1,4 +1,4 @@
-#include "app/accessible_texts.h"
+#include "access/accessible_texts.h"
 
 QString AccessibleTexts::solvedProblem(const QString& problem, const QString& answer)
 {
