@@ -1,6 +1,8 @@
 #include "access/accessible_names.h"
 
 #include "access/accessible_texts.h"
+#include "access/accessible_tree.h"
+#include "access/announcer.h"
 #include "access/keyboard.h"
 #include "app/controls/choice_list.h"
 #include "app/controls/focus_button.h"
@@ -11,36 +13,40 @@
 #include "app/phrases.h"
 #include "problems/operations.h"
 
+#include "app/colours.h"
+#include "app/controls/frame.h"
+
+#include <QAccessible>
 #include <QComboBox>
 #include <QEvent>
+#include <QRegularExpression>
 
 #include <array>
 
 namespace {
 
-// A button, its name as the child hears it, and the marker that shows while its choice is
-// the current one.
-struct MarkedChoice
+// A button of a set, its name as the child hears it; whether it is the chosen one is its
+// checked state.
+struct Choice
 {
     QWidget* button;
     QString name;
-    Shape* marker;
     QString description;
 };
 
-std::array<MarkedChoice, 7> markedChoices(const frmMath& w)
+std::array<Choice, 7> choices(const frmMath& w)
 {
     const auto operation = [](const char* name) { return Phrases::operationName(QLatin1String(name)); };
     const QString operations = AccessibleTexts::operationDescription();
     const QString modes = AccessibleTexts::modeDescription();
     return { {
-        { w.picPlus, operation("addition"), w.shpAddition, operations },
-        { w.picMinus, operation("subtraction"), w.shpSubtraction, operations },
-        { w.picX, operation("multiplication"), w.shpMultiplication, operations },
-        { w.picDivide, operation("division"), w.shpDivision, operations },
-        { w.lblStandard, Phrases::standardMode(), w.ShapeStandard, modes },
-        { w.lblInteractive, Phrases::interactiveMode(), w.shapeInteractive, modes },
-        { w.lblTimer, Phrases::timerMode(), w.ShapeTimer, modes },
+        { w.picPlus, operation("addition"), operations },
+        { w.picMinus, operation("subtraction"), operations },
+        { w.picX, operation("multiplication"), operations },
+        { w.picDivide, operation("division"), operations },
+        { w.lblStandard, Phrases::standardMode(), modes },
+        { w.lblInteractive, Phrases::interactiveMode(), modes },
+        { w.lblTimer, Phrases::timerMode(), modes },
     } };
 }
 
@@ -63,9 +69,18 @@ void describe(QWidget* control, const QString& name, const QString& description)
 AccessibleNames::AccessibleNames(frmMath& window)
     : QObject(&window)
     , m_window(window)
+    , m_announcer(new Announcer(&window))
 {
+    for (Label* answer : { window.lbl1, window.lbl2, window.lbl3, window.lbl4, window.lbl5, window.lbl6 })
+        connect(answer, &Label::backColourSet, this, &AccessibleNames::answerJudged);
     window.installEventFilter(this);
     refresh();
+}
+
+QString AccessibleNames::spoken(const QString& caption)
+{
+    static const QRegularExpression art(QStringLiteral("[\\s\\p{P}\\p{S}]*[\\p{P}\\p{S}]{2,}[\\s\\p{P}\\p{S}]*$"));
+    return QString(caption).remove(art).simplified();
 }
 
 bool AccessibleNames::eventFilter(QObject* watched, QEvent* event)
@@ -90,17 +105,75 @@ QString AccessibleNames::cardName() const
     return AccessibleTexts::solvedProblem(problem, w.lbln3->caption());
 }
 
+QString AccessibleNames::cardPrompt() const
+{
+    // The line at the bottom of the card: what to do now, or how long the wait is.
+    const QString status = spoken(m_window.lblTimerStatus->caption());
+    const QString prompt = status.isEmpty() ? spoken(m_window.lblPress->caption()) : status;
+    return prompt.isEmpty() ? AccessibleTexts::cardDescription() : prompt;
+}
+
+void AccessibleNames::announceCard(const QString& card)
+{
+    if (card == AccessibleTexts::emptyCard()) {
+        m_shownCard.clear();
+        return;
+    }
+    // The card the window opens with is read with the window, not announced.
+    if (card != m_shownCard && m_cardSeen)
+        m_announcer->say(QStringLiteral("card"), card);
+    m_shownCard = card;
+    m_cardSeen = true;
+}
+
+void AccessibleNames::answerJudged(int colour)
+{
+    if (colour == Colours::Red) {
+        m_announcer->say(QStringLiteral("judgement"), Phrases::wrongAnswer());
+    } else if (colour == Colours::Green) {
+        // The right answer shows on the card, which is read out whole.
+        m_shownCard = cardName();
+        m_announcer->say(QStringLiteral("card"), m_shownCard);
+    }
+}
+
+void AccessibleNames::followStates()
+{
+    for (const AccessibleTree::Node& node : AccessibleTree::nodes()) {
+        if (!node.marker)
+            continue;
+        auto* button = m_window.findChild<QWidget*>(QLatin1String(node.name));
+        const auto* marker = m_window.findChild<QWidget*>(QLatin1String(node.marker));
+        const bool marked = !marker->isHidden();
+        const auto known = m_marked.constFind(button);
+        if (known != m_marked.constEnd() && *known != marked) {
+            QAccessible::State changed;
+            if (node.kind == AccessibleTree::Kind::SpeechSwitch)
+                changed.pressed = true;
+            else
+                changed.checked = true;
+            QAccessibleStateChangeEvent event(button, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+        m_marked.insert(button, marked);
+    }
+}
+
 void AccessibleNames::refresh()
 {
     frmMath& w = m_window;
-    describe(w.lblClickMe, cardName(), AccessibleTexts::cardDescription());
+    const QString card = cardName();
+    describe(w.lblClickMe, card, cardPrompt());
+    announceCard(card);
     for (Label* choice : { w.lbl1, w.lbl2, w.lbl3, w.lbl4, w.lbl5, w.lbl6 })
         describe(choice, AccessibleTexts::answer(choice->caption()), AccessibleTexts::answerDescription());
+    describe(w.frameChoices, spoken(w.Label4->caption()), QString());
+    describe(w.frmSet, spoken(w.frmSet->title()), QString());
+    describe(w.frameTimer, spoken(w.frameTimer->title()), QString());
 
-    for (const MarkedChoice& choice : markedChoices(w)) {
-        const bool chosen = !choice.marker->isHidden();
-        describe(choice.button, chosen ? AccessibleTexts::chosen(choice.name) : choice.name, choice.description);
-    }
+    for (const Choice& choice : choices(w))
+        describe(choice.button, choice.name, choice.description);
+    followStates();
 
     describe(w.Picture1, AccessibleTexts::speechOn(), AccessibleTexts::switchSpeechOff());
     describe(w.Picture2, AccessibleTexts::speechOff(), AccessibleTexts::switchSpeechOn());
@@ -108,8 +181,6 @@ void AccessibleNames::refresh()
     describe(w.cmbMinNum, AccessibleTexts::smallestNumber(), AccessibleTexts::rangeDescription());
     describe(w.cmbMaxNum, AccessibleTexts::largestNumber(), AccessibleTexts::rangeDescription());
     describe(w.img123, AccessibleTexts::greetingPicture(), AccessibleTexts::greetingDescription());
-    // These two read their own captions.
-    describe(w.lblTavikaWrites, QString(), AccessibleTexts::greetingDescription());
-    describe(w.Label2, QString(), AccessibleTexts::linkDescription());
+    describe(w.Label2, spoken(w.Label2->caption()), AccessibleTexts::linkDescription());
     describe(w.cmdDummy, AccessibleTexts::keyHelpName(), AccessibleTexts::keyHelp());
 }

@@ -25,11 +25,6 @@ QString AccessibleTexts::answerDescription()
     return tr("Choose this answer");
 }
 
-QString AccessibleTexts::chosen(const QString& name)
-{
-    return tr("%1, chosen").arg(name);
-}
-
 QString AccessibleTexts::operationDescription()
 {
     return tr("Play with this operation");
@@ -109,6 +104,11 @@ QString AccessibleTexts::keyHelp()
 {
     return tr("Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. "
               "S, I, T: the modes. M: speech on or off. Control Q: close.");
+}
+
+QString AccessibleTexts::focusHelp()
+{
+    return tr("Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.");
 }
 
 QString AccessibleTexts::keys(const QStringList& keyNames)

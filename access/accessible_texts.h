@@ -21,8 +21,6 @@ public:
     static QString answer(const QString& caption);
     static QString answerDescription();
 
-    // An operation or mode button, named as the child hears it, when it is the current one.
-    static QString chosen(const QString& name);
     static QString operationDescription();
     static QString modeDescription();
 
@@ -44,6 +42,8 @@ public:
     // The hidden button that holds the keyboard focus: a summary of the keys.
     static QString keyHelpName();
     static QString keyHelp();
+    // The keys that move between the controls; F1 says both helps.
+    static QString focusHelp();
 
     // "Key: S" or "Keys: Space, Return, Enter".
     static QString keys(const QStringList& keyNames);

@@ -1,8 +1,10 @@
 #include "access/keyboard.h"
 
+#include "access/accessible_texts.h"
+#include "access/accessible_tree.h"
 #include "app/frmMath.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
@@ -55,6 +57,29 @@ constexpr Qt::KeyboardModifiers WhereTyped = Qt::ShiftModifier | Qt::KeypadModif
 // Closes the window, as in other desktop programs.
 constexpr QKeyCombination QuitKey(Qt::ControlModifier, Qt::Key_Q);
 
+bool isPressKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The label or picture that has the keyboard focus and acts as a button, or nullptr.
+QWidget* focusedButton()
+{
+    QWidget* focused = QApplication::focusWidget();
+    const AccessibleTree::Node* node = AccessibleTree::find(focused);
+    if (!node)
+        return nullptr;
+    switch (node->kind) {
+    case AccessibleTree::Kind::Button:
+    case AccessibleTree::Kind::Choice:
+    case AccessibleTree::Kind::SpeechSwitch:
+    case AccessibleTree::Kind::Link:
+        return focused;
+    default:
+        return nullptr;
+    }
+}
+
 // Chooses the entry as a click on it does: it becomes the one selected entry.
 bool chooseEntry(QWidget* control, const char* entry)
 {
@@ -92,10 +117,15 @@ QStringList Keyboard::keyNames(const QString& controlName)
 bool Keyboard::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease && !mouse) || !watched->isWidgetType())
         return false;
     if (static_cast<QWidget*>(watched)->window() != &m_window)
         return false;
+    if (mouse) {
+        showFocusMark(false);
+        return false;
+    }
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (type == QEvent::KeyRelease) {
         m_releasedScanCode = key.nativeScanCode();
@@ -103,7 +133,17 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event)
         m_releaseTime = key.timestamp();
         return false;
     }
+    showFocusMark(true);
     return press(key);
+}
+
+void Keyboard::showFocusMark(bool shown)
+{
+    if (m_window.testAttribute(Qt::WA_KeyboardFocusChange) == shown)
+        return;
+    m_window.setAttribute(Qt::WA_KeyboardFocusChange, shown);
+    if (QWidget* focused = m_window.focusWidget())
+        focused->update();
 }
 
 bool Keyboard::isRepeat(const QKeyEvent& event) const
@@ -128,6 +168,18 @@ bool Keyboard::press(const QKeyEvent& event)
     }
     if (event.modifiers() & ~WhereTyped)
         return false;
+    if (event.key() == Qt::Key_F1) {
+        if (!isRepeat(event))
+            m_window.Speak(AccessibleTexts::keyHelp() + QLatin1Char(' ') + AccessibleTexts::focusHelp());
+        return true;
+    }
+    if (isPressKey(event.key())) {
+        if (QWidget* button = focusedButton()) {
+            if (!isRepeat(event))
+                AccessibleTree::click(button);
+            return true;
+        }
+    }
     bool ours = false;
     for (const KeyBinding& binding : Bindings) {
         if (binding.key != event.key())

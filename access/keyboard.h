@@ -10,7 +10,9 @@ class QKeyEvent;
 // raises the handler that a click on its control raises, and only when that click could
 // happen now (the control shown and enabled). It listens to every key press in the window,
 // wherever the focus is, and keeps the keys it owns from the focused control; an open
-// drop-down list is a window of its own and keeps its keys. A held key acts once.
+// drop-down list is a window of its own and keeps its keys. A held key acts once. Space and
+// Enter press the button that has the focus, and the card when no button has it; F1 says the
+// keys. A key press in the window shows the focus mark, a mouse press hides it again.
 class Keyboard : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,8 @@ protected:
 private:
     // True when the key is one of the window's keys, whether or not it could act now.
     bool press(const QKeyEvent& event);
+    // Shows or hides the mark of the control that has the focus.
+    void showFocusMark(bool shown);
     // True when the press only repeats a key that is held down.
     bool isRepeat(const QKeyEvent& event) const;
 

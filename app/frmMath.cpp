@@ -1,6 +1,8 @@
 #include "app/frmMath.h"
 
 #include "access/accessible_names.h"
+#include "access/accessible_tree.h"
+#include "access/focus_chain.h"
 #include "access/keyboard.h"
 #include "app/colours.h"
 #include "app/controls/choice_list.h"
@@ -165,6 +167,8 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     , m_pump(pump)
 {
     Fonts::installStandIns();
+    // Before any control exists: a control's accessibility is made once, when first asked for.
+    AccessibleTree::install();
     setObjectName(QStringLiteral("frmMath"));
     setWindowTitle(QString::fromLatin1(WindowLayout::Title));
     setWindowIcon(QIcon(Picture::load(QString::fromLatin1(WindowLayout::IconResource))));
@@ -182,6 +186,7 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     // Both belong to the window and go with it.
     new Keyboard(*this);
     new AccessibleNames(*this);
+    new FocusChain(*this);
 }
 
 frmMath::~frmMath() = default;

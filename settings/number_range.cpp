@@ -1,5 +1,6 @@
 #include "app/controls/focus_button.h"
 #include "app/controls/label.h"
+#include "app/controls/range_list.h"
 #include "app/frmMath.h"
 #include "app/phrases.h"
 #include "problems/number_text.h"
@@ -83,5 +84,8 @@ void frmMath::RangeChosen(QString PlayState::* rangeOk, QComboBox* list, QString
         ResetChoiceColours();
         NewProblem();
     }
-    cmdDummy->setFocus();
+    // A choice made with the keyboard or a screen reader leaves the focus on its list.
+    auto* rangeList = qobject_cast<RangeList*>(list);
+    if (!rangeList || !rangeList->takeChoiceWithoutMouse())
+        cmdDummy->setFocus();
 }

@@ -24,10 +24,6 @@
         <translation>Wähle diese Antwort</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, ausgewählt</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Spiele mit dieser Rechenart</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: zum nächsten Knopf. Leertaste oder Eingabe: drück ihn. F1: hör die Tasten noch einmal.</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>Elige esta respuesta</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, tu elección</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Juega con esta operación</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: ve al botón siguiente. Espacio o Intro: púlsalo. F1: escucha otra vez las teclas.</translation>
     </message>
 </context>
 <context>

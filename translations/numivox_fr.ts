@@ -24,10 +24,6 @@
         <translation>Choisis cette réponse</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, ton choix</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Joue avec cette opération</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab : va au bouton suivant. Espace ou Entrée : appuie dessus. F1 : écoute encore les touches.</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>Scegli questa risposta</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, la tua scelta</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Gioca con questa operazione</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: vai al pulsante dopo. Spazio o Invio: premilo. F1: ascolta di nuovo i tasti.</translation>
     </message>
 </context>
 <context>

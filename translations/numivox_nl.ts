@@ -24,10 +24,6 @@
         <translation>Kies dit antwoord</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, gekozen</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Speel met deze sommen</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: naar de volgende knop. Spatie of Enter: druk erop. F1: hoor de toetsen nog een keer.</translation>
     </message>
 </context>
 <context>

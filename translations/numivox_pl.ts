@@ -24,10 +24,6 @@
         <translation>Wybierz tę odpowiedź</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, twój wybór</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Graj tym działaniem</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: przejdź do następnego przycisku. Spacja lub Enter: naciśnij go. F1: posłuchaj klawiszy jeszcze raz.</translation>
     </message>
 </context>
 <context>

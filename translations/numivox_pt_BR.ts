@@ -24,10 +24,6 @@
         <translation>Escolha esta resposta</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, sua escolha</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Jogue com esta operação</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: vá para o próximo botão. Espaço ou Enter: aperte o botão. F1: ouça as teclas de novo.</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>Bu cevabı seç</translation>
     </message>
     <message>
-        <source>%1, chosen</source>
-        <translation>%1, seçili</translation>
-    </message>
-    <message>
         <source>Play with this operation</source>
         <translation>Bu işlemle oyna</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: sonraki düğmeye git. Boşluk ya da Enter: ona bas. F1: tuşları yeniden dinle.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,12 @@ ChoiceList::ChoiceList(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+void ChoiceList::choose(int row)
+{
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    emit chosen();
+}
+
 void ChoiceList::keyPressEvent(QKeyEvent* event)
 {
     const int rowBefore = currentRow();
@@ -42,8 +48,7 @@ void ChoiceList::mouseReleaseEvent(QMouseEvent* event)
     QListWidgetItem* entry = itemAt(event->position().toPoint());
     if (!pressed || !entry)
         return;
-    selectionModel()->setCurrentIndex(indexFromItem(entry), QItemSelectionModel::ClearAndSelect);
-    emit chosen();
+    choose(row(entry));
 }
 
 void ChoiceList::mouseDoubleClickEvent(QMouseEvent* event)

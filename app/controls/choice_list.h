@@ -16,6 +16,9 @@ class ChoiceList : public QListWidget
 public:
     explicit ChoiceList(QWidget* parent);
 
+    // Chooses the entry as the user does: it becomes the one selected entry and is reported.
+    void choose(int row);
+
 signals:
     void chosen();
 

@@ -3,7 +3,8 @@
 FocusButton::FocusButton(QWidget* parent)
     : QPushButton(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // The program gives it the focus; the Tab key passes it by, as it paints nothing.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

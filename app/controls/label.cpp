@@ -1,6 +1,7 @@
 #include "app/controls/label.h"
 
 #include "app/colours.h"
+#include "app/controls/focus_mark.h"
 
 #include <QFontMetrics>
 
@@ -50,6 +51,7 @@ void Label::setBackColour(int colour)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Colours::toQColor(colour));
     setPalette(pal);
+    emit backColourSet(colour);
 }
 
 int Label::backColour() const
@@ -67,6 +69,17 @@ void Label::setForeColour(int colour)
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Colours::toQColor(colour));
     setPalette(pal);
+}
+
+void Label::click()
+{
+    emit clicked();
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    FocusMark::paint(this);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

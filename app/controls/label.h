@@ -32,10 +32,17 @@ public:
     void setOpaque(bool opaque);
     void setForeColour(int colour);
 
+    // Does what a click does, for keys and assistive technology.
+    void click();
+
 signals:
     void clicked();
+    // Each time the background colour is set, also to the colour it has: an answer judged
+    // wrong twice is judged twice.
+    void backColourSet(int colour);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

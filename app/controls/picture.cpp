@@ -1,6 +1,7 @@
 #include "app/controls/picture.h"
 
 #include "app/colours.h"
+#include "app/controls/focus_mark.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -67,6 +68,8 @@ void Picture::paintEvent(QPaintEvent*)
     const QPixmap& picture = pictureForScreen();
     if (m_kind == Kind::Image) {
         painter.drawPixmap(QPointF(0, 0), picture);
+        painter.end();
+        FocusMark::paint(this);
         return;
     }
     // A picture box: its own background, the picture centred, a thin sunken frame.
@@ -79,6 +82,13 @@ void Picture::paintEvent(QPaintEvent*)
     painter.setPen(Qt::white);
     painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
     painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    painter.end();
+    FocusMark::paint(this);
+}
+
+void Picture::click()
+{
+    emit clicked();
 }
 
 void Picture::mousePressEvent(QMouseEvent* event)

@@ -24,6 +24,9 @@ public:
     void setPicture(const QString& resource);
     void setBackColour(int colour);
 
+    // Does what a click does, for keys and assistive technology.
+    void click();
+
 signals:
     void clicked();
 

@@ -23,6 +23,7 @@ private slots:
     void heldKeyActsOnce();
     void openRangeListKeepsItsKeys();
     void controlQClosesTheWindow();
+    void tabWalksTheButtonsThatSpaceAndEnterPress();
 };
 
 namespace {
@@ -160,6 +161,49 @@ void KeysTest::controlQClosesTheWindow()
     QTest::keyClick(t.w().cmdDummy, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(t.w().isClosed());
     QVERIFY(!t.w().isVisible());
+}
+
+// The focus, moved with Tab from the card: Space and Enter press the button that has it, the
+// focus stays with the loudspeaker as it changes, and its mark shows only while the keyboard is
+// in use.
+void KeysTest::tabWalksTheButtonsThatSpaceAndEnterPress()
+{
+    TestWindow t;
+    frmMath& w = t.w();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.lblClickMe);
+    const auto key = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    };
+    const QColor mark = w.palette().color(QPalette::Active, QPalette::Highlight);
+    const auto marked = [&](QWidget* control) { return control->grab().toImage().pixelColor(2, 2) == mark; };
+    QVERIFY(!marked(w.lblClickMe));
+
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.img123);
+    QVERIFY(marked(w.img123));
+    for (int i = 0; i < 2; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.picMinus);
+    key(Qt::Key_Return);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Space);
+    QCOMPARE(t.speech.phrases, QStringList({ "subtraction", "addition" }));
+
+    w.Picture1->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Space);
+    QCOMPARE(w.muteFlag, QStringLiteral("x"));
+    QCOMPARE(QApplication::focusWidget(), w.Picture2);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(w.muteFlag, QStringLiteral(" "));
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    QVERIFY(marked(w.Picture1));
+
+    // A mouse press anywhere in the window hides the mark; the focus stays.
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    QVERIFY(!marked(w.Picture1));
 }
 
 QTEST_MAIN(KeysTest)
