@@ -187,7 +187,8 @@ def main():
     dealt = wait_for(lambda: any(re.fullmatch(r"\d+ plus \d+", p) for p in phrases()[count:]))
     problem = next((p for p in phrases()[count:] if re.fullmatch(r"\d+ plus \d+", p)), "")
     check(f"the card deals a problem: said '{problem}'", dealt)
-    check(f"the new card is announced ({announcements})", wait_for(lambda: problem in announcements, 10))
+    heard = wait_for(lambda: problem in announcements, 10)
+    check(f"the new card is announced ({announcements})", heard)
     check(f"the card is named by it ('{card.name}')", card.name == problem)
     print(f"   | card pressed: said {phrases()[count:]}, announced {announcements}")
 
@@ -234,8 +235,8 @@ def main():
           said_since(count, "3 seconds.") and phrases()[count:count + 2] == ["timer mode", "3 seconds."]
           and wait_for(lambda: has(timer[1], pyatspi.STATE_SELECTED)))
     announcements.clear()
-    check(f"the timer reveals the answer, and it is announced ({announcements})",
-          wait_for(lambda: any(" minus " in a and " equals " in a for a in announcements), 15))
+    heard = wait_for(lambda: any(" minus " in a and " equals " in a for a in announcements), 15)
+    check(f"the timer reveals the answer, and it is announced ({announcements})", heard)
     act(find(app, pyatspi.ROLE_RADIO_BUTTON, "standard mode"))
     act(speech)
     quiet = find(app, pyatspi.ROLE_PUSH_BUTTON, "speech off")
