@@ -142,8 +142,7 @@ public:
         if (!canClick(widget()))
             return;
         QPointer<QWidget> control = widget();
-        QMetaObject::invokeMethod(
-            control, [control] { click(control); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(control, [control] { click(control); }, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString& actionName) const override
