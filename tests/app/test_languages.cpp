@@ -7,12 +7,14 @@
 #include "app/language.h"
 #include "app/phrases.h"
 #include "app/window_layout.h"
+#include "speech/espeak_synthesizer.h"
 #include "support/test_window.h"
 
 #include <QDir>
 #include <QFontInfo>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
@@ -28,8 +30,8 @@ private slots:
     void captionsFitTheirControls();
     void germanPhrasesAreBuiltFromTheirParts();
     void polishSecondsAgreeWithTheNumber();
-    void englishPreferenceOrNoTranslationKeepsEnglish_data();
-    void englishPreferenceOrNoTranslationKeepsEnglish();
+    void preferencesAreTriedInTurn_data();
+    void preferencesAreTriedInTurn();
 
 private:
     static QStringList shippedLanguages();
@@ -216,33 +218,58 @@ void LanguagesTest::polishSecondsAgreeWithTheNumber()
     QCOMPARE(Phrases::waitingSeconds(QStringLiteral("6")), QStringLiteral("czekamy 6 sekund "));
 }
 
-void LanguagesTest::englishPreferenceOrNoTranslationKeepsEnglish_data()
+void LanguagesTest::preferencesAreTriedInTurn_data()
 {
-    QTest::addColumn<QString>("preferred");
+    QTest::addColumn<QStringList>("preferences");
+    QTest::addColumn<QStringList>("missingDictionaries");
     QTest::addColumn<QString>("language");
-    QTest::newRow("German") << "de_DE"
-                            << "de";
-    QTest::newRow("Brazilian") << "pt_BR"
-                               << "pt_BR";
-    QTest::newRow("Japanese") << "ja_JP"
-                              << "en";
-    QTest::newRow("C") << "C"
-                       << "en";
-    QTest::newRow("British English") << "en_GB"
-                                     << "en";
+    // The preferences as Qt lists them for LANGUAGE, LANG and so on.
+    const QStringList german = { "de", "de-Latn-DE", "de-DE" };
+    const QStringList french = { "fr", "fr-Latn-FR", "fr-FR" };
+    QTest::newRow("German") << german << QStringList() << "de";
+    QTest::newRow("Brazilian") << QStringList({ "pt-BR", "pt-Latn-BR", "pt" }) << QStringList() << "pt_BR";
+    QTest::newRow("Japanese") << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) << QStringList() << "en";
+    QTest::newRow("C") << QStringList({ "C" }) << QStringList() << "en";
+    QTest::newRow("British English") << QStringList({ "en-GB", "en-Latn-GB" }) << QStringList() << "en";
+    QTest::newRow("English, then German") << QStringList({ "en" }) + german << QStringList() << "en";
+    QTest::newRow("unknown code, then German") << QStringList({ "xx", "C" }) + german << QStringList() << "de";
+    QTest::newRow("German without its voice, then French") << german + french << QStringList({ "de_dict" }) << "fr";
+    QTest::newRow("neither has its voice") << german + french << QStringList({ "de_dict", "fr_dict" }) << "en";
 }
 
-void LanguagesTest::englishPreferenceOrNoTranslationKeepsEnglish()
+void LanguagesTest::preferencesAreTriedInTurn()
 {
-    QFETCH(QString, preferred);
+    QFETCH(QStringList, preferences);
+    QFETCH(QStringList, missingDictionaries);
     QFETCH(QString, language);
-    QCOMPARE(Language::install(*QCoreApplication::instance(), QLocale(preferred)), language);
+
+    // eSpeak's data as installed, less the dictionaries of the languages whose voice is missing.
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QDir installed(EspeakSynthesizer::dataPath());
+    QVERIFY(installed.exists());
+    QVERIFY(QDir(data.path()).mkdir(QStringLiteral("espeak-ng-data")));
+    for (const QFileInfo& entry : installed.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (!missingDictionaries.contains(entry.fileName()))
+            QVERIFY(QFile::link(entry.filePath(), data.filePath("espeak-ng-data/" + entry.fileName())));
+    }
+    const QByteArray before = qgetenv("ESPEAK_DATA_PATH");
+    qputenv("ESPEAK_DATA_PATH", QFile::encodeName(data.path()));
+    const QString chosen = Language::install(*QCoreApplication::instance(), preferences);
+    const QString welcome = Phrases::welcome();
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    // With every translation removed again the program is English.
-    QCOMPARE(Phrases::welcome(), QStringLiteral("welcome to numivox, standard mode. click on flashcard to begin"));
+    if (before.isNull())
+        qunsetenv("ESPEAK_DATA_PATH");
+    else
+        qputenv("ESPEAK_DATA_PATH", before);
+
+    QCOMPARE(chosen, language);
+    // The text goes with the voice: English is the program's own words.
+    QCOMPARE(welcome == QLatin1String("welcome to numivox, standard mode. click on flashcard to begin"),
+        language == QLatin1String("en"));
 }
 
 QTEST_MAIN(LanguagesTest)
