@@ -13,6 +13,22 @@ int countOf(const QString& number)
     return static_cast<int>(std::lround(NumberText::parseLeading(number)));
 }
 
+// A number as the voice must say it before a noun. The voice reads a digit in its default
+// gender, so Polish "2 sekundy" comes out "dwa sekundy" where the feminine noun needs "dwie",
+// and plural forms cannot help: they put 2 together with 3 and 4. A translation that needs it
+// lists such numbers as words in the noun's form, as number and word separated by commas
+// ("1 jedna, 2 dwie"); any other number, and every number in English ("-"), stays digits.
+QString numberBefore(const QString& words, const QString& number)
+{
+    for (const QString& pair : words.split(QLatin1Char(','))) {
+        const QString entry = pair.trimmed();
+        const qsizetype blank = entry.indexOf(QLatin1Char(' '));
+        if (blank > 0 && QStringView(entry).left(blank) == number)
+            return entry.mid(blank + 1).trimmed();
+    }
+    return number;
+}
+
 } // namespace
 
 QString Phrases::caption(const QString& source)
@@ -77,8 +93,12 @@ QString Phrases::timerMode()
 
 QString Phrases::seconds(const QString& entry)
 {
-    //: Said after a waiting time was chosen; %1 is the number of seconds.
-    return tr("%1 seconds.", nullptr, countOf(entry)).arg(entry);
+    //: Never shown. The numbers the voice must say as words before "seconds", in the form that
+    //: noun needs, as number and word separated by commas: Polish "1 jedna, 2 dwie". Keep "-"
+    //: where the voice says the digits right.
+    const QString words = tr("-", "numbers said before seconds");
+    //: Said after a waiting time was chosen; %1 is the number of seconds, or its word.
+    return tr("%1 seconds.", nullptr, countOf(entry)).arg(numberBefore(words, entry));
 }
 
 QString Phrases::revealHint()

@@ -37,23 +37,23 @@
     </message>
     <message>
         <source>speech on</source>
-        <translation>Sprache an</translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <source>speech off</source>
-        <translation>Sprache aus</translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Switches speech off</source>
-        <translation>Schaltet die Sprache aus</translation>
+        <translation>Schaltet den Ton aus</translation>
     </message>
     <message>
         <source>Switches speech on</source>
-        <translation>Schaltet die Sprache ein</translation>
+        <translation>Schaltet den Ton ein</translation>
     </message>
     <message>
         <source>seconds to wait</source>
-        <translation>Sekunden Wartezeit</translation>
+        <translation>Wartezeit in Sekunden</translation>
     </message>
     <message>
         <source>How many seconds until the answer shows</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. S, I, T: die Spiele. M: Sprache an oder aus. Strg Q: schließen.</translation>
+        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. S, I, T: die Spiele. M: Ton an oder aus. Steuerung Q: schließen.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>interactive mode</source>
-        <translation>Auswahl-Spiel</translation>
+        <translation>Auswahlspiel</translation>
     </message>
     <message>
         <source>click possible answers to the right</source>
@@ -160,11 +160,11 @@
     </message>
     <message>
         <source>timer mode</source>
-        <translation>Spiel mit Uhr</translation>
+        <translation>Spiel mit der Uhr</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 Sekunde.</numerusform>
             <numerusform>%1 Sekunden.</numerusform>
@@ -251,6 +251,12 @@
     <message>
         <source>possible answers</source>
         <translation>Welche stimmt?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 eine</translation>
     </message>
 </context>
 </TS>

@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Espacio o Intro: la tarjeta. 1 a 6: las respuestas. Más, menos, por, entre: las operaciones. S, I, T: los juegos. M: voz sí o no. Control Q: cerrar.</translation>
+        <translation>Espacio o Intro: la tarjeta. Del 1 al 6: las respuestas. Más, menos, por, entre: las operaciones. S, I, T: los juegos. M: voz sí o no. Control Q: cerrar.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>welcome to numivox, standard mode. click on flashcard to begin</source>
-        <translation>¡Bienvenidos a Numivox! Juego normal. Haz clic en la tarjeta para empezar.</translation>
+        <translation>¡Te damos la bienvenida a Numivox! Juego normal. Haz clic en la tarjeta para empezar.</translation>
     </message>
     <message>
         <source>standard mode</source>
@@ -164,7 +164,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 segundo.</numerusform>
             <numerusform>%1 segundos.</numerusform>
@@ -251,6 +251,12 @@
     <message>
         <source>possible answers</source>
         <translation>¿Cuál está bien?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 un</translation>
     </message>
 </context>
 </TS>

@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Espace ou Entrée : la carte. 1 à 6 : les réponses. Plus, moins, fois, divisé par : les opérations. S, I, T : les jeux. M : voix oui ou non. Ctrl Q : fermer.</translation>
+        <translation>Espace ou Entrée : la carte. De 1 à 6 : les réponses. +, moins, fois, divisé par : les opérations. S, I, T : les jeux. M : voix oui ou non. Ctrl Q : fermer.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 seconde.</numerusform>
             <numerusform>%1 secondes.</numerusform>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation>%1 plus %2</translation>
+        <translation>%1 + %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
@@ -218,7 +218,7 @@
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
         <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
-        <translation>Tavika écrit : 1 plus 1 égale 2. Est-ce que Tavika a raison ?</translation>
+        <translation>Tavika écrit : 1 + 1 égale 2. Est-ce que Tavika a raison ?</translation>
     </message>
     <message>
         <source>Modes</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Interactive</source>
-        <translation>Choisir</translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -250,7 +250,13 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>réponses possibles</translation>
+        <translation>C&apos;est laquelle ?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 une</translation>
     </message>
 </context>
 </TS>

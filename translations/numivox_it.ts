@@ -5,7 +5,7 @@
     <name>AccessibleTexts</name>
     <message>
         <source>%1 equals %2</source>
-        <translation>%1 uguale a %2</translation>
+        <translation>%1 fa %2</translation>
     </message>
     <message>
         <source>flash card</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Spazio o Invio: la carta. Da 1 a 6: le risposte. Più, meno, per, diviso: le operazioni. S, I, T: i giochi. M: voce sì o no. Ctrl Q: chiudi.</translation>
+        <translation>Spazio o Invio: la carta. Da 1 a 6: le risposte. Più, meno, per, diviso: le operazioni. S, I, T: i giochi. M: voce sì o no. Control Q: chiudi.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 secondo.</numerusform>
             <numerusform>%1 secondi.</numerusform>
@@ -213,7 +213,7 @@
     <message>
         <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
         <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
-        <translation>Ops! Il numero più piccolo non può essere più grande di quello più grande.</translation>
+        <translation>Ops! Il numero più piccolo non può superare quello più grande.</translation>
     </message>
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Interactive</source>
-        <translation>Scegli</translation>
+        <translation>Risposte</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -251,6 +251,12 @@
     <message>
         <source>possible answers</source>
         <translation>risposte possibili</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 un</translation>
     </message>
 </context>
 </TS>

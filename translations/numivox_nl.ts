@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>seconds to wait</source>
-        <translation>seconden wachten</translation>
+        <translation>wachttijd in seconden</translation>
     </message>
     <message>
         <source>How many seconds until the answer shows</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Spatie of Enter: de kaart. 1 tot 6: de antwoorden. Plus, min, keer, gedeeld door: de sommen. S, I, T: de spellen. M: spraak aan of uit. Ctrl Q: sluiten.</translation>
+        <translation>Spatie of Enter: de kaart. 1 tot en met 6: de antwoorden. Plus, min, keer, gedeeld door: de sommen. S, I, T: de spellen. M: spraak aan of uit. Control Q: sluiten.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -160,11 +160,11 @@
     </message>
     <message>
         <source>timer mode</source>
-        <translation>Spel met klok</translation>
+        <translation>Spel met de klok</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 seconde.</numerusform>
             <numerusform>%1 seconden.</numerusform>
@@ -251,6 +251,12 @@
     <message>
         <source>possible answers</source>
         <translation>Welke is goed?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

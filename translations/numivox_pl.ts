@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Play with this operation</source>
-        <translation>Graj tym działaniem</translation>
+        <translation>Ćwicz to działanie</translation>
     </message>
     <message>
         <source>Play this game</source>
@@ -37,23 +37,23 @@
     </message>
     <message>
         <source>speech on</source>
-        <translation>mowa włączona</translation>
+        <translation>głos włączony</translation>
     </message>
     <message>
         <source>speech off</source>
-        <translation>mowa wyłączona</translation>
+        <translation>głos wyłączony</translation>
     </message>
     <message>
         <source>Switches speech off</source>
-        <translation>Wyłącza mowę</translation>
+        <translation>Wyłącza głos</translation>
     </message>
     <message>
         <source>Switches speech on</source>
-        <translation>Włącza mowę</translation>
+        <translation>Włącza głos</translation>
     </message>
     <message>
         <source>seconds to wait</source>
-        <translation>sekundy czekania</translation>
+        <translation>czas czekania w sekundach</translation>
     </message>
     <message>
         <source>How many seconds until the answer shows</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Spacja lub Enter: karta. 1 do 6: odpowiedzi. Plus, minus, razy, podzielić przez: działania. S, I, T: gry. M: mowa włączona lub wyłączona. Ctrl Q: zamknij.</translation>
+        <translation>Spacja lub Enter: karta. Od 1 do 6: odpowiedzi. Plus, minus, razy, podzielić przez: działania. S, I, T: gry. M: głos włączony lub wyłączony. Ctrl Q: zamknij.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -165,7 +165,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 sekunda.</numerusform>
             <numerusform>%1 sekundy.</numerusform>
@@ -253,6 +253,12 @@
     <message>
         <source>possible answers</source>
         <translation>Która jest dobra?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 jedna, 2 dwie</translation>
     </message>
 </context>
 </TS>

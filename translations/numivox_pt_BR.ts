@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Espaço ou Enter: o cartão. 1 a 6: as respostas. Mais, menos, vezes, dividido por: as operações. S, I, T: os jogos. M: voz ligada ou desligada. Ctrl Q: fechar.</translation>
+        <translation>Espaço ou Enter: o cartão. De 1 a 6: as respostas. Mais, menos, vezes, dividido por: as operações. S, I, T: os jogos. M: voz ligada ou desligada. Control Q: fechar.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -164,7 +164,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 segundo.</numerusform>
             <numerusform>%1 segundos.</numerusform>
@@ -213,7 +213,7 @@
     <message>
         <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
         <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
-        <translation>Opa! O menor número não pode ser maior que o maior número.</translation>
+        <translation>Opa! O menor número não pode passar do maior.</translation>
     </message>
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
@@ -250,7 +250,13 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>respostas possíveis</translation>
+        <translation>Qual está certa?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

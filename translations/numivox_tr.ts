@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Boşluk ya da Enter: kart. 1&apos;den 6&apos;ya: cevaplar. Artı, eksi, çarpı, bölü: işlemler. S, I, T: oyunlar. M: ses açık ya da kapalı. Ctrl Q: kapat.</translation>
+        <translation>Boşluk ya da Enter: kart. 1&apos;den 6&apos;ya: cevaplar. Artı, eksi, çarpı, bölü: işlemler. S, I, T: oyunlar. M: ses açık ya da kapalı. Kontrol Q: kapat.</translation>
     </message>
     <message>
         <source>Key: %1</source>
@@ -163,7 +163,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 saniye.</numerusform>
         </translation>
@@ -248,7 +248,13 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>olası cevaplar</translation>
+        <translation>Hangisi doğru?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>
