@@ -12,12 +12,15 @@ namespace {
 
 const QString English = QStringLiteral("en");
 
-// The names a preferred language may have a translation under: "pt-BR" tries "pt_BR", then "pt".
+// The names a preferred language may have a translation under: "pt-BR" tries "pt_BR", then
+// "pt". A bare "pt" tries only "pt": Qt fills in Brazil as its likely country, but a desktop
+// that says "pt" means Portugal's Portuguese, as "pt" does in gettext.
 QStringList candidates(const QString& uiLanguage)
 {
     const QLocale locale(uiLanguage);
     QStringList names;
-    if (locale.territory() != QLocale::AnyTerritory)
+    const bool namesTerritory = uiLanguage.contains(QLatin1Char('-')) || uiLanguage.contains(QLatin1Char('_'));
+    if (namesTerritory && locale.territory() != QLocale::AnyTerritory)
         names << locale.name();
     names << QLocale::languageToCode(locale.language());
     return names;

@@ -258,5 +258,11 @@
         <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>1 eine</translation>
     </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
 </context>
 </TS>

@@ -12,11 +12,16 @@
 
 #include <QDir>
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
+
+#include <algorithm>
 
 // The window and the voice in every language the program ships: every caption fits its place
 // in the fonts the window really uses, and the phrases built from numbers come out whole.
@@ -29,8 +34,8 @@ private slots:
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
     void germanPhrasesAreBuiltFromTheirParts();
-    void secondsAreSaidInTheFormOfTheNoun_data();
-    void secondsAreSaidInTheFormOfTheNoun();
+    void numbersAreSaidInTheFormTheirWordsNeed_data();
+    void numbersAreSaidInTheFormTheirWordsNeed();
     void preferencesAreTriedInTurn_data();
     void preferencesAreTriedInTurn();
 
@@ -85,9 +90,31 @@ QRect roomOf(const Label* label, frmMath& w)
     return QRect();
 }
 
+// Every character of the text is in the font or in one that Qt falls back to for it. A script
+// that no installed font covers is drawn as boxes, by a stand-in that has no character map
+// and claims every character.
+bool drawnWithoutBoxes(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<QRawFont> fonts;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (!run.rawFont().fontTable("cmap").isEmpty())
+            fonts << run.rawFont();
+    }
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(), [&fonts](uint c) {
+        return QChar::isSpace(c)
+            || std::any_of(fonts.begin(), fonts.end(), [c](const QRawFont& f) { return f.supportsCharacter(c); });
+    });
+}
+
 // A label, sized to its text in the design font, must lie in its room.
 void verifyFits(Label* label, frmMath& w, const QString& what)
 {
+    QVERIFY2(drawnWithoutBoxes(label->caption(), label->font()), qPrintable(what + ": " + label->caption()));
     const QString family = QFontInfo(label->font()).family();
     QVERIFY2(Fonts::acceptedFamilies(QStringLiteral("Comic Sans MS")).contains(family), qPrintable(family));
     const QRect text = inWindow(label, w);
@@ -98,6 +125,7 @@ void verifyFits(Label* label, frmMath& w, const QString& what)
 // A frame's title must lie within the frame, where the style draws it.
 void verifyTitleFits(Frame* frame, const QString& what)
 {
+    QVERIFY2(drawnWithoutBoxes(frame->title(), frame->font()), qPrintable(what + ": " + frame->title()));
     QStyleOptionGroupBox option;
     option.initFrom(frame);
     option.text = frame->title();
@@ -122,7 +150,9 @@ QStringList LanguagesTest::shippedLanguages()
 
 void LanguagesTest::everyLanguageIsShipped()
 {
-    QCOMPARE(shippedLanguages(), QStringList({ "de", "es", "fr", "it", "nl", "pl", "pt_BR", "tr" }));
+    QCOMPARE(shippedLanguages(),
+        QStringList({ "ca", "cs", "de", "el", "es", "fr", "hi", "id", "it", "nl", "pl", "pt", "pt_BR", "ru", "sv", "tr",
+            "uk", "vi" }));
 }
 
 void LanguagesTest::captionsFitTheirControls_data()
@@ -207,27 +237,38 @@ void LanguagesTest::germanPhrasesAreBuiltFromTheirParts()
     QCOMPARE(w.lblTimerStatus->caption(), QStringLiteral("warte 5 Sekunden "));
 }
 
-void LanguagesTest::secondsAreSaidInTheFormOfTheNoun_data()
+void LanguagesTest::numbersAreSaidInTheFormTheirWordsNeed_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("said"); // for the entries 2 to 6 of the timer list
     QTest::addColumn<QString>("shown"); // the status line waiting 2 seconds
-    // The voice would read the digit 2 as the masculine "dwa", "два"; the noun is feminine.
+    QTest::addColumn<QString>("division"); // 12 divided by 3
+    // The voice would read the digit 2 as the masculine "dwa", "два", "dva"; the noun is
+    // feminine. Czech divides "by three" in the instrumental.
     QTest::newRow("pl") << "pl"
                         << QStringList({ "dwie sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
-                        << "czekamy 2 sekundy ";
+                        << "czekamy 2 sekundy "
+                        << "12 podzielić przez 3";
+    QTest::newRow("ru") << "ru" << QStringList({ "две секунды.", "3 секунды.", "4 секунды.", "5 секунд.", "6 секунд." })
+                        << "ждём 2 секунды "
+                        << "12 разделить на 3";
+    QTest::newRow("cs") << "cs" << QStringList({ "dvě sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
+                        << "čekám 2 sekundy "
+                        << "12 děleno třemi";
 }
 
-void LanguagesTest::secondsAreSaidInTheFormOfTheNoun()
+void LanguagesTest::numbersAreSaidInTheFormTheirWordsNeed()
 {
     QFETCH(QString, language);
     QFETCH(QStringList, said);
     QFETCH(QString, shown);
+    QFETCH(QString, division);
     InstalledTranslation translation(language);
     QVERIFY(translation.loaded());
     QCOMPARE(WindowLayout::timerEntries().size(), said.size());
     for (int i = 0; i < said.size(); ++i)
         QCOMPARE(Phrases::seconds(WindowLayout::timerEntries().at(i)), said.at(i));
+    QCOMPARE(Phrases::problem(QStringLiteral("12"), QStringLiteral("divided by"), QStringLiteral("3")), division);
     // What the child reads keeps its digits.
     QCOMPARE(Phrases::waitingSeconds(QStringLiteral("2")), shown);
 }
@@ -244,6 +285,8 @@ void LanguagesTest::preferencesAreTriedInTurn_data()
     QTest::newRow("Brazilian") << QStringList({ "pt-BR", "pt-Latn-BR", "pt" }) << QStringList() << "pt_BR";
     QTest::newRow("Japanese") << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) << QStringList() << "en";
     QTest::newRow("C") << QStringList({ "C" }) << QStringList() << "en";
+    QTest::newRow("Portugal's Portuguese") << QStringList({ "pt-PT", "pt-Latn-PT" }) << QStringList() << "pt";
+    QTest::newRow("Portuguese") << QStringList({ "pt" }) << QStringList() << "pt";
     QTest::newRow("British English") << QStringList({ "en-GB", "en-Latn-GB" }) << QStringList() << "en";
     QTest::newRow("English, then German") << QStringList({ "en" }) + german << QStringList() << "en";
     QTest::newRow("unknown code, then German") << QStringList({ "xx", "C" }) + german << QStringList() << "de";
