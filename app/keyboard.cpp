@@ -1,10 +1,10 @@
 #include "app/keyboard.h"
 
 #include "app/frmMath.h"
+#include "app/key_names.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QListWidget>
 
 namespace {
@@ -19,7 +19,8 @@ struct KeyBinding
 
 // The first row whose control could take its click now acts; the others wait. In timer
 // mode the digits 2 to 6 choose a waiting time, and the six answers are shown only in
-// interactive mode, so a digit never means both at once.
+// interactive mode, so a digit never means both at once. The letters are the English ones:
+// each language has its own (KeyNames).
 const KeyBinding Bindings[] = {
     { Qt::Key_Space, "lblClickMe", &frmMath::lblClickMe_Click },
     { Qt::Key_Return, "lblClickMe", &frmMath::lblClickMe_Click },
@@ -83,7 +84,7 @@ QStringList Keyboard::keyNames(const QString& controlName)
     QStringList names;
     for (const KeyBinding& binding : Bindings) {
         if (controlName == QLatin1String(binding.control))
-            names << QKeySequence(binding.key).toString(QKeySequence::NativeText);
+            names << KeyNames::name(KeyNames::inLanguage(binding.key));
     }
     names.removeDuplicates();
     return names;
@@ -110,7 +111,7 @@ bool Keyboard::press(const QKeyEvent& event)
         return false;
     bool ours = false;
     for (const KeyBinding& binding : Bindings) {
-        if (binding.key != event.key())
+        if (KeyNames::inLanguage(binding.key) != event.key())
             continue;
         ours = true;
         if (event.isAutoRepeat())

@@ -88,10 +88,6 @@
         <translation>Numivox-Tasten</translation>
     </message>
     <message>
-        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. S, I, T: die Spiele. M: Ton an oder aus. Steuerung Q: schließen.</translation>
-    </message>
-    <message>
         <source>Key: %1</source>
         <translation>Taste: %1</translation>
     </message>
@@ -102,6 +98,52 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. %1, %2, %3: die Spiele. %4: Ton an oder aus. Steuerung Q: schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Eingabe</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,13 @@
+#include "app/accessible_texts.h"
 #include "app/controls/choice_list.h"
+#include "app/controls/focus_button.h"
 #include "app/controls/frame.h"
 #include "app/controls/label.h"
 #include "app/controls/picture.h"
 #include "app/controls/shape.h"
 #include "app/fonts.h"
+#include "app/key_names.h"
+#include "app/keyboard.h"
 #include "app/language.h"
 #include "app/phrases.h"
 #include "app/window_layout.h"
@@ -13,7 +17,9 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QGlyphRun>
+#include <QKeyEvent>
 #include <QRawFont>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
@@ -33,6 +39,8 @@ private slots:
     void everyLanguageIsShipped();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
+    void keyLettersAreTheirLanguagesOwn_data();
+    void keyLettersAreTheirLanguagesOwn();
     void germanPhrasesAreBuiltFromTheirParts();
     void numbersAreSaidInTheFormTheirWordsNeed_data();
     void numbersAreSaidInTheFormTheirWordsNeed();
@@ -62,6 +70,13 @@ private:
     QTranslator m_translator;
     bool m_loaded = false;
 };
+
+// A key as the keyboard sends it; QTest types only keys of the ASCII range.
+void pressKey(QWidget* target, Qt::Key key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(static_cast<char32_t>(key))).toLower());
+    QCoreApplication::sendEvent(target, &event);
+}
 
 QRect inWindow(const QWidget* control, const frmMath& w)
 {
@@ -193,6 +208,61 @@ void LanguagesTest::captionsFitTheirControls()
     for (const QString& seconds : WindowLayout::timerEntries()) {
         w.lblTimerStatus->setCaption(Phrases::waitingSeconds(seconds));
         verifyFits(w.lblTimerStatus, w, QStringLiteral("lblTimerStatus"));
+    }
+}
+
+void LanguagesTest::keyLettersAreTheirLanguagesOwn_data()
+{
+    captionsFitTheirControls_data();
+}
+
+void LanguagesTest::keyLettersAreTheirLanguagesOwn()
+{
+    QFETCH(QString, language);
+    std::unique_ptr<InstalledTranslation> translation;
+    if (!language.isEmpty())
+        translation = std::make_unique<InstalledTranslation>(language);
+    TestWindow t;
+    frmMath& w = t.w();
+
+    // One letter each for the three modes and the loudspeaker, all different.
+    const QStringList lettered = { "lblStandard", "lblInteractive", "lblTimer", "Picture1" };
+    QStringList letters;
+    for (const QString& control : lettered) {
+        const QStringList keys = Keyboard::keyNames(control);
+        QCOMPARE(keys.size(), 1);
+        QCOMPARE(keys.first().toUcs4().size(), 1);
+        letters << keys.first();
+    }
+    QCOMPARE(Keyboard::keyNames(QStringLiteral("Picture2")), QStringList({ letters.last() }));
+    QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+    if (language.isEmpty()) {
+        QCOMPARE(letters, QStringList({ "S", "I", "T", "M" }));
+        QCOMPARE(AccessibleTexts::keyHelp(),
+            QStringLiteral("Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the "
+                           "operations. S, I, T: the modes. M: speech on or off. Control Q: close."));
+    }
+
+    // No other control's key is one of them.
+    for (const char* control : { "lblClickMe", "lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lstTimer", "picPlus",
+             "picMinus", "picX", "picDivide" }) {
+        const QStringList keys = Keyboard::keyNames(QString::fromLatin1(control));
+        QVERIFY2(!keys.isEmpty(), control);
+        for (const QString& key : keys)
+            QVERIFY2(!letters.contains(key), qPrintable(QString::fromLatin1(control) + QStringLiteral(": ") + key));
+    }
+
+    // Each letter chooses its mode: timer, standard, interactive, in that order.
+    const Qt::Key standard = KeyNames::inLanguage(Qt::Key_S);
+    for (const auto& [english, mode] :
+        { std::pair(Qt::Key_T, "timer"), std::pair(Qt::Key_S, "standard"), std::pair(Qt::Key_I, "interactive") }) {
+        pressKey(w.cmdDummy, KeyNames::inLanguage(english));
+        QCOMPARE(w.mode, QString::fromLatin1(mode));
+    }
+    // In another language the English letter is no key of the window.
+    if (standard != Qt::Key_S) {
+        pressKey(w.cmdDummy, Qt::Key_S);
+        QCOMPARE(w.mode, QStringLiteral("interactive"));
     }
 }
 
