@@ -160,9 +160,9 @@
         <source>waiting %1 seconds </source>
         <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
         <translation>
-            <numerusform>čekám %1 sekundu </numerusform>
-            <numerusform>čekám %1 sekundy </numerusform>
-            <numerusform>čekám %1 sekund </numerusform>
+            <numerusform>čekáme %1 sekundu </numerusform>
+            <numerusform>čekáme %1 sekundy </numerusform>
+            <numerusform>čekáme %1 sekund </numerusform>
         </translation>
     </message>
     <message>

@@ -323,7 +323,7 @@ void LanguagesTest::numbersAreSaidInTheFormTheirWordsNeed_data()
                         << "ждём 2 секунды "
                         << "12 разделить на 3";
     QTest::newRow("cs") << "cs" << QStringList({ "dvě sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
-                        << "čekám 2 sekundy "
+                        << "čekáme 2 sekundy "
                         << "12 děleno třemi";
 }
 
