@@ -1,5 +1,7 @@
 #include "access/accessible_texts.h"
 
+#include "access/key_names.h"
+
 QString AccessibleTexts::solvedProblem(const QString& problem, const QString& answer)
 {
     return tr("%1 equals %2").arg(problem, answer);
@@ -102,8 +104,12 @@ QString AccessibleTexts::keyHelpName()
 
 QString AccessibleTexts::keyHelp()
 {
+    const auto letter = [](Qt::Key english) { return KeyNames::name(KeyNames::inLanguage(english)); };
+    //: %1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the
+    //: loudspeaker, as the translation chooses them.
     return tr("Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. "
-              "S, I, T: the modes. M: speech on or off. Control Q: close.");
+              "%1, %2, %3: the modes. %4: speech on or off. Control Q: close.")
+        .arg(letter(Qt::Key_S), letter(Qt::Key_I), letter(Qt::Key_T), letter(Qt::Key_M));
 }
 
 QString AccessibleTexts::focusHelp()

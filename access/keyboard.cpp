@@ -2,11 +2,11 @@
 
 #include "access/accessible_texts.h"
 #include "access/accessible_tree.h"
+#include "access/key_names.h"
 #include "app/frmMath.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QListWidget>
 
 namespace {
@@ -21,7 +21,8 @@ struct KeyBinding
 
 // The first row whose control could take its click now acts; the others wait. In timer
 // mode the digits 2 to 6 choose a waiting time, and the six answers are shown only in
-// interactive mode, so a digit never means both at once.
+// interactive mode, so a digit never means both at once. The letters are the English ones:
+// each language has its own (KeyNames).
 const KeyBinding Bindings[] = {
     { Qt::Key_Space, "lblClickMe", &frmMath::lblClickMe_Click },
     { Qt::Key_Return, "lblClickMe", &frmMath::lblClickMe_Click },
@@ -108,7 +109,7 @@ QStringList Keyboard::keyNames(const QString& controlName)
     QStringList names;
     for (const KeyBinding& binding : Bindings) {
         if (controlName == QLatin1String(binding.control))
-            names << QKeySequence(binding.key).toString(QKeySequence::NativeText);
+            names << KeyNames::name(KeyNames::inLanguage(binding.key));
     }
     names.removeDuplicates();
     return names;
@@ -182,7 +183,7 @@ bool Keyboard::press(const QKeyEvent& event)
     }
     bool ours = false;
     for (const KeyBinding& binding : Bindings) {
-        if (binding.key != event.key())
+        if (KeyNames::inLanguage(binding.key) != event.key())
             continue;
         ours = true;
         if (isRepeat(event))

@@ -20,8 +20,8 @@ class Keyboard : public QObject
 public:
     explicit Keyboard(frmMath& window);
 
-    // The names of the keys that stand for a control ("Space", "1"), as the desktop
-    // writes them.
+    // The names of the keys that stand for a control ("Space", "1"), in the child's
+    // language.
     static QStringList keyNames(const QString& controlName);
 
 protected:

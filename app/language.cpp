@@ -12,15 +12,32 @@ namespace {
 
 const QString English = QStringLiteral("en");
 
-// The names a preferred language may have a translation under: "pt-BR" tries "pt_BR", then "pt".
+// The names a preferred language may have a translation under: "pt-BR" tries "pt_BR", then
+// "pt". A bare "pt" tries only "pt": Qt fills in Brazil as its likely country, but a desktop
+// that says "pt" means Portugal's Portuguese, as "pt" does in gettext.
 QStringList candidates(const QString& uiLanguage)
 {
     const QLocale locale(uiLanguage);
     QStringList names;
-    if (locale.territory() != QLocale::AnyTerritory)
+    const bool namesTerritory = uiLanguage.contains(QLatin1Char('-')) || uiLanguage.contains(QLatin1Char('_'));
+    if (namesTerritory && locale.territory() != QLocale::AnyTerritory)
         names << locale.name();
     names << QLocale::languageToCode(locale.language());
     return names;
+}
+
+// Installs the translation if this machine can also speak it.
+bool installTranslation(QCoreApplication& app, const QString& name)
+{
+    if (!QFile::exists(translationResource(name)) || !speechVoiceAvailable(name))
+        return false;
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(translationResource(name))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 } // namespace
@@ -30,25 +47,20 @@ QString translationResource(const QString& language)
     return QStringLiteral(":/i18n/numivox_%1.qm").arg(language);
 }
 
-QString install(QCoreApplication& app, const QLocale& preferences)
+QString install(QCoreApplication& app, const QStringList& preferences)
 {
-    for (const QString& uiLanguage : preferences.uiLanguages()) {
+    // Every preference in its order: one we cannot show and say lets the next one try.
+    for (const QString& uiLanguage : preferences) {
         const QLocale::Language language = QLocale(uiLanguage).language();
-        // English, or a C/POSIX locale: the program as written.
-        if (language == QLocale::English || language == QLocale::C)
+        if (language == QLocale::English)
             return English;
+        // A C or POSIX locale, and a code Qt does not know ("xx"), name no language to try;
+        // when nothing else is preferred the program stays English.
+        if (language == QLocale::C)
+            continue;
         for (const QString& name : candidates(uiLanguage)) {
-            if (!QFile::exists(translationResource(name)))
-                continue;
-            if (!speechVoiceAvailable(name))
-                return English;
-            auto* translator = new QTranslator(&app);
-            if (!translator->load(translationResource(name))) {
-                delete translator;
-                return English;
-            }
-            QCoreApplication::installTranslator(translator);
-            return name;
+            if (installTranslation(app, name))
+                return name;
         }
     }
     return English;

@@ -13,6 +13,23 @@ int countOf(const QString& number)
     return static_cast<int>(std::lround(NumberText::parseLeading(number)));
 }
 
+// A number as the voice must say it where a word next to it decides its form. The voice reads
+// a digit in its default form, so Polish "2 sekundy" comes out "dwa sekundy" where the
+// feminine noun needs "dwie", and Czech "12 děleno 3" needs "třemi" after "děleno"; plural forms
+// cannot help, as they put 2 together with 3 and 4. A translation that needs it lists such
+// numbers as words in that form, as number and word separated by commas ("1 jedna, 2 dwie");
+// any other number, and every number in English ("-"), stays digits.
+QString spokenNumber(const QString& words, const QString& number)
+{
+    for (const QString& pair : words.split(QLatin1Char(','))) {
+        const QString entry = pair.trimmed();
+        const qsizetype blank = entry.indexOf(QLatin1Char(' '));
+        if (blank > 0 && QStringView(entry).left(blank) == number)
+            return entry.mid(blank + 1).trimmed();
+    }
+    return number;
+}
+
 } // namespace
 
 QString Phrases::caption(const QString& source)
@@ -77,8 +94,12 @@ QString Phrases::timerMode()
 
 QString Phrases::seconds(const QString& entry)
 {
-    //: Said after a waiting time was chosen; %1 is the number of seconds.
-    return tr("%1 seconds.", nullptr, countOf(entry)).arg(entry);
+    //: Never shown. The numbers the voice must say as words before "seconds", in the form that
+    //: noun needs, as number and word separated by commas: Polish "1 jedna, 2 dwie". Keep "-"
+    //: where the voice says the digits right.
+    const QString words = tr("-", "numbers said before seconds");
+    //: Said after a waiting time was chosen; %1 is the number of seconds, or its word.
+    return tr("%1 seconds.", nullptr, countOf(entry)).arg(spokenNumber(words, entry));
 }
 
 QString Phrases::revealHint()
@@ -101,8 +122,13 @@ QString Phrases::problem(const QString& n1, const QString& operationWord, const 
         return tr("%1 minus %2").arg(n1, n2);
     if (operationWord == QLatin1String("times"))
         return tr("%1 times %2").arg(n1, n2);
-    if (operationWord == QLatin1String("divided by"))
-        return tr("%1 divided by %2").arg(n1, n2);
+    if (operationWord == QLatin1String("divided by")) {
+        //: Never shown. The numbers the voice must say as words after "divided by", in the form
+        //: that word needs, as number and word separated by commas: Czech "2 dvěma, 3 třemi". Keep
+        //: "-" where the voice says the digits right.
+        const QString words = tr("-", "numbers said after divided by");
+        return tr("%1 divided by %2").arg(n1, spokenNumber(words, n2));
+    }
     return n1 + QLatin1Char(' ') + operationWord + QLatin1Char(' ') + n2;
 }
 

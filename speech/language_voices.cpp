@@ -34,9 +34,19 @@ const LanguageVoice kVoices[] = {
     { "nl", { "nl", nullptr }, "lang/gmw/nl", "nl_dict" },
     { "pl", { "pl", nullptr }, "lang/zlw/pl", "pl_dict" },
     { "tr", { "tr", nullptr }, "lang/trk/tr", "tr_dict" },
+    { "ru", { "ru", nullptr }, "lang/zle/ru", "ru_dict" },
+    { "uk", { "uk", nullptr }, "lang/zle/uk", "uk_dict" },
+    { "ca", { "ca", nullptr }, "lang/roa/ca", "ca_dict" },
+    { "cs", { "cs", nullptr }, "lang/zlw/cs", "cs_dict" },
+    { "el", { "el", nullptr }, "lang/grk/el", "el_dict" },
+    { "sv", { "sv", nullptr }, "lang/gmq/sv", "sv_dict" },
+    { "pt", { "pt", nullptr }, "lang/roa/pt", "pt_dict" }, // Portugal's
+    { "hi", { "hi", nullptr }, "lang/inc/hi", "hi_dict" },
+    { "id", { "id", nullptr }, "lang/poz/id", "id_dict" },
+    { "vi", { "vi", nullptr }, "lang/aav/vi", "vi_dict" },
 };
 
-// "de" and "de_AT" find German; "pt_BR" finds only itself, as "pt" has no row.
+// "de" and "de_AT" find German; "pt_BR" finds Brazil's Portuguese, "pt_PT" and "pt" Portugal's.
 const LanguageVoice* find(const QString& language)
 {
     for (const QString& name : { language, language.section(QLatin1Char('_'), 0, 0) }) {

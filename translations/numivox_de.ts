@@ -33,23 +33,23 @@
     </message>
     <message>
         <source>speech on</source>
-        <translation>Sprache an</translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <source>speech off</source>
-        <translation>Sprache aus</translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Switches speech off</source>
-        <translation>Schaltet die Sprache aus</translation>
+        <translation>Schaltet den Ton aus</translation>
     </message>
     <message>
         <source>Switches speech on</source>
-        <translation>Schaltet die Sprache ein</translation>
+        <translation>Schaltet den Ton ein</translation>
     </message>
     <message>
         <source>seconds to wait</source>
-        <translation>Sekunden Wartezeit</translation>
+        <translation>Wartezeit in Sekunden</translation>
     </message>
     <message>
         <source>How many seconds until the answer shows</source>
@@ -84,10 +84,6 @@
         <translation>Numivox-Tasten</translation>
     </message>
     <message>
-        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. S, I, T: die Spiele. M: Sprache an oder aus. Strg Q: schließen.</translation>
-    </message>
-    <message>
         <source>Key: %1</source>
         <translation>Taste: %1</translation>
     </message>
@@ -100,8 +96,54 @@
         <translation>%1. %2</translation>
     </message>
     <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Leertaste oder Eingabe: die Karte. 1 bis 6: die Antworten. Plus, Minus, Mal, Geteilt durch: die Rechenarten. %1, %2, %3: die Spiele. %4: Ton an oder aus. Steuerung Q: schließen.</translation>
+    </message>
+    <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: zum nächsten Knopf. Leertaste oder Eingabe: drück ihn. F1: hör die Tasten noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Eingabe</translation>
     </message>
 </context>
 <context>
@@ -148,7 +190,7 @@
     </message>
     <message>
         <source>interactive mode</source>
-        <translation>Auswahl-Spiel</translation>
+        <translation>Auswahlspiel</translation>
     </message>
     <message>
         <source>click possible answers to the right</source>
@@ -160,11 +202,11 @@
     </message>
     <message>
         <source>timer mode</source>
-        <translation>Spiel mit Uhr</translation>
+        <translation>Spiel mit der Uhr</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 Sekunde.</numerusform>
             <numerusform>%1 Sekunden.</numerusform>
@@ -251,6 +293,18 @@
     <message>
         <source>possible answers</source>
         <translation>Welche stimmt?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 eine</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

@@ -84,10 +84,6 @@
         <translation>Touches de Numivox</translation>
     </message>
     <message>
-        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Espace ou Entrée : la carte. 1 à 6 : les réponses. Plus, moins, fois, divisé par : les opérations. S, I, T : les jeux. M : voix oui ou non. Ctrl Q : fermer.</translation>
-    </message>
-    <message>
         <source>Key: %1</source>
         <translation>Touche : %1</translation>
     </message>
@@ -100,8 +96,54 @@
         <translation>%1. %2</translation>
     </message>
     <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Espace ou Entrée : la carte. De 1 à 6 : les réponses. +, moins, fois, divisé par : les opérations. %1, %2, %3 : les jeux. %4 : voix oui ou non. Ctrl Q : fermer.</translation>
+    </message>
+    <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab : va au bouton suivant. Espace ou Entrée : appuie dessus. F1 : écoute encore les touches.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Entrée</translation>
     </message>
 </context>
 <context>
@@ -164,7 +206,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 seconde.</numerusform>
             <numerusform>%1 secondes.</numerusform>
@@ -180,7 +222,7 @@
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation>%1 plus %2</translation>
+        <translation>%1 + %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
@@ -218,7 +260,7 @@
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
         <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
-        <translation>Tavika écrit : 1 plus 1 égale 2. Est-ce que Tavika a raison ?</translation>
+        <translation>Tavika écrit : 1 + 1 égale 2. Est-ce que Tavika a raison ?</translation>
     </message>
     <message>
         <source>Modes</source>
@@ -226,7 +268,7 @@
     </message>
     <message>
         <source>Interactive</source>
-        <translation>Choisir</translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -250,7 +292,19 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>réponses possibles</translation>
+        <translation>C&apos;est laquelle ?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 une</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>seconds to wait</source>
-        <translation>seconden wachten</translation>
+        <translation>wachttijd in seconden</translation>
     </message>
     <message>
         <source>How many seconds until the answer shows</source>
@@ -84,10 +84,6 @@
         <translation>Numivox-toetsen</translation>
     </message>
     <message>
-        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Spatie of Enter: de kaart. 1 tot 6: de antwoorden. Plus, min, keer, gedeeld door: de sommen. S, I, T: de spellen. M: spraak aan of uit. Ctrl Q: sluiten.</translation>
-    </message>
-    <message>
         <source>Key: %1</source>
         <translation>Toets: %1</translation>
     </message>
@@ -100,8 +96,54 @@
         <translation>%1. %2</translation>
     </message>
     <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Spatie of Enter: de kaart. 1 tot en met 6: de antwoorden. Plus, min, keer, gedeeld door: de sommen. %1, %2, %3: de spellen. %4: spraak aan of uit. Control Q: sluiten.</translation>
+    </message>
+    <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: naar de volgende knop. Spatie of Enter: druk erop. F1: hoor de toetsen nog een keer.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spatie</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -160,11 +202,11 @@
     </message>
     <message>
         <source>timer mode</source>
-        <translation>Spel met klok</translation>
+        <translation>Spel met de klok</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 seconde.</numerusform>
             <numerusform>%1 seconden.</numerusform>
@@ -251,6 +293,18 @@
     <message>
         <source>possible answers</source>
         <translation>Welke is goed?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Play with this operation</source>
-        <translation>Graj tym działaniem</translation>
+        <translation>Ćwicz to działanie</translation>
     </message>
     <message>
         <source>Play this game</source>
@@ -33,23 +33,23 @@
     </message>
     <message>
         <source>speech on</source>
-        <translation>mowa włączona</translation>
+        <translation>głos włączony</translation>
     </message>
     <message>
         <source>speech off</source>
-        <translation>mowa wyłączona</translation>
+        <translation>głos wyłączony</translation>
     </message>
     <message>
         <source>Switches speech off</source>
-        <translation>Wyłącza mowę</translation>
+        <translation>Wyłącza głos</translation>
     </message>
     <message>
         <source>Switches speech on</source>
-        <translation>Włącza mowę</translation>
+        <translation>Włącza głos</translation>
     </message>
     <message>
         <source>seconds to wait</source>
-        <translation>sekundy czekania</translation>
+        <translation>czas czekania w sekundach</translation>
     </message>
     <message>
         <source>How many seconds until the answer shows</source>
@@ -84,10 +84,6 @@
         <translation>Klawisze Numivox</translation>
     </message>
     <message>
-        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Spacja lub Enter: karta. 1 do 6: odpowiedzi. Plus, minus, razy, podzielić przez: działania. S, I, T: gry. M: mowa włączona lub wyłączona. Ctrl Q: zamknij.</translation>
-    </message>
-    <message>
         <source>Key: %1</source>
         <translation>Klawisz: %1</translation>
     </message>
@@ -100,8 +96,54 @@
         <translation>%1. %2</translation>
     </message>
     <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Spacja lub Enter: karta. Od 1 do 6: odpowiedzi. Plus, minus, razy, podzielić przez: działania. %1, %2, %3: gry. %4: głos włączony lub wyłączony. Ctrl Q: zamknij.</translation>
+    </message>
+    <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: przejdź do następnego przycisku. Spacja lub Enter: naciśnij go. F1: posłuchaj klawiszy jeszcze raz.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -165,7 +207,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 sekunda.</numerusform>
             <numerusform>%1 sekundy.</numerusform>
@@ -253,6 +295,18 @@
     <message>
         <source>possible answers</source>
         <translation>Która jest dobra?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 jedna, 2 dwie</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

@@ -84,10 +84,6 @@
         <translation>Teclas do Numivox</translation>
     </message>
     <message>
-        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. S, I, T: the modes. M: speech on or off. Control Q: close.</source>
-        <translation>Espaço ou Enter: o cartão. 1 a 6: as respostas. Mais, menos, vezes, dividido por: as operações. S, I, T: os jogos. M: voz ligada ou desligada. Ctrl Q: fechar.</translation>
-    </message>
-    <message>
         <source>Key: %1</source>
         <translation>Tecla: %1</translation>
     </message>
@@ -100,8 +96,54 @@
         <translation>%1. %2</translation>
     </message>
     <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Espaço ou Enter: o cartão. De 1 a 6: as respostas. Mais, menos, vezes, dividido por: as operações. %1, %2, %3: os jogos. %4: voz ligada ou desligada. Control Q: fechar.</translation>
+    </message>
+    <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: vá para o próximo botão. Espaço ou Enter: aperte o botão. F1: ouça as teclas de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -164,7 +206,7 @@
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
-        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds.</extracomment>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
             <numerusform>%1 segundo.</numerusform>
             <numerusform>%1 segundos.</numerusform>
@@ -213,7 +255,7 @@
     <message>
         <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
         <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
-        <translation>Opa! O menor número não pode ser maior que o maior número.</translation>
+        <translation>Opa! O menor número não pode passar do maior.</translation>
     </message>
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
@@ -250,7 +292,19 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>respostas possíveis</translation>
+        <translation>Qual está certa?</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
 </context>
 </TS>

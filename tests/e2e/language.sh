@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The child's language, end to end. With LANGUAGE=de the captions and the speech are German and
-# the sound server hears the welcome; with a language Numivox has no translation for (Japanese)
-# and with LANG=C the program is English exactly, down to the pixels of its window.
+# the sound server hears the welcome; a code no one knows before Russian gives Russian, whose
+# own letter keys choose the modes; with a
+# language Numivox has no translation for (Japanese) and with LANG=C the program is English
+# exactly, down to the pixels of its window.
 # usage: language.sh NUMIVOX X_WINDOW_TOOL PHRASE_LENGTH
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -20,6 +22,7 @@ fi
 
 english_welcome="welcome to numivox, standard mode. click on flashcard to begin"
 german_welcome="Willkommen bei Numivox! Normales Spiel. Klick auf die Karte, dann geht es los."
+russian_welcome="Привет! Это Нумивокс. Обычная игра. Нажми на карточку, и начнём."
 
 # start_language NAME WELCOME VAR=value...: starts the program in that environment, waits for its
 # welcome and takes a screenshot NAME.png.
@@ -70,6 +73,17 @@ if [ $heard = yes ]; then
     stop_capture
 fi
 end_language german "Normales Spiel|klick auf die Karte"
+start_language russian "$russian_welcome" LANGUAGE=xx:ru
+# Russian's own key for timer mode, Н ("На время"), typed as a Cyrillic letter.
+xdotool windowfocus --sync "$WIN" || die "russian: the window takes the keyboard focus"
+since=$(phrase_count)
+xdotool key Cyrillic_en
+if wait_phrase "Сначала выбери, сколько секунд ждать." "$since" 60; then
+    pass "russian: the key Н chooses timer mode"
+else
+    fail "russian: the key Н chooses timer mode"
+fi
+end_language russian "Обычная игра|нажми на карточку"
 start_language japanese "$english_welcome" LANGUAGE=ja
 end_language japanese "standard mode|click flashcard"
 start_language c "$english_welcome" LANG=C

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 fa %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>targeta</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Mostra la resposta o el càlcul següent</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>resposta %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Tria aquesta resposta</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Juga amb aquesta operació</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Tria aquest joc</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>veu activada</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>veu desactivada</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Apaga la veu</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Encén la veu</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>segons d&apos;espera</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Quants segons triga a sortir la resposta</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>número més petit</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>número més gran</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Els números de les targetes van del més petit al més gran</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>La Tavika a la pissarra</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>La Tavika et saluda</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Obre la pàgina web al navegador</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Tecles del Numivox</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tecla: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tecles: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Espai o Retorn: la targeta. Del número 1 al 6: les respostes. Més, menys, per, entre: les operacions. %1, %2, %3: els jocs. %4: veu sí o no. Control Q: tancar.</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tabulador: ves al botó següent. Espai o Retorn: prem-lo. F1: torna a escoltar les tecles.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espai</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Retorn</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Retorn</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>fes clic a la targeta</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>tria la resposta =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>espera %1 segon </numerusform>
+            <numerusform>espera %1 segons </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Hola, això és Numivox! Joc normal. Fes clic a la targeta per començar.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Joc normal</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Joc de triar</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Fes clic en una de les respostes de la dreta.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Primer tria quants segons vols.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Joc amb rellotge</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 un</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 segon.</numerusform>
+            <numerusform>%1 segons.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Fes clic a la targeta per veure la resposta.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Fes clic a la targeta per continuar.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 més %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 menys %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 entre %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Fes clic a la resposta correcta, a la dreta.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ui, aquesta no és! Torna-ho a provar.</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Ara el número més petit és %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Ara el número més gran és %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ui! El número més petit no pot ser més gran que el més gran.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>La Tavika escriu: 1 més 1 fa 2. Té raó, la Tavika?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Jocs</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Triar</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Rellotge</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> segons</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>suma</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Números del/al</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>La Tavika escriu ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Quina és bona?</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>resta</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>multiplicació</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>divisió</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 ίσον %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>κάρτα</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Δείχνει την απάντηση ή την επόμενη πράξη</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>απάντηση %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Διάλεξε αυτή την απάντηση</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Παίξε με αυτή την πράξη</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Διάλεξε αυτό το παιχνίδι</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>φωνή ανοιχτή</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>φωνή κλειστή</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Κλείνει τη φωνή</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Ανοίγει τη φωνή</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>δευτερόλεπτα αναμονής</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Σε πόσα δευτερόλεπτα βγαίνει η απάντηση</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>μικρότερος αριθμός</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>μεγαλύτερος αριθμός</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Οι αριθμοί στις κάρτες πάνε από τον μικρότερο ως τον μεγαλύτερο</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Η Ταβίκα στον πίνακα</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Η Ταβίκα σε χαιρετάει</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Ανοίγει την ιστοσελίδα στον περιηγητή</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Πλήκτρα του Numivox</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Πλήκτρο: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Πλήκτρα: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Διάστημα ή Enter: η κάρτα. 1 έως 6: οι απαντήσεις. Συν, πλην, επί, διά: οι πράξεις. %1, %2, %3: τα παιχνίδια. %4: φωνή ανοιχτή ή κλειστή. Ctrl Q: κλείσιμο.</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: πήγαινε στο επόμενο κουμπί. Διάστημα ή Enter: πάτησέ το. F1: άκου ξανά τα πλήκτρα.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>Κ</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>Ε</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>Ρ</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>Φ</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Διάστημα</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>πάτα στην κάρτα</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>διάλεξε απάντηση =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>περίμενε %1 δευτερόλεπτο </numerusform>
+            <numerusform>περίμενε %1 δευτερόλεπτα </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Γεια σου! Εδώ Νουμιβόξ. Κανονικό παιχνίδι. Πάτα στην κάρτα για να αρχίσουμε.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Κανονικό παιχνίδι</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Παιχνίδι επιλογής</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Πάτα σε μία από τις απαντήσεις δεξιά.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Πρώτα διάλεξε πόσα δευτερόλεπτα θέλεις.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Παιχνίδι με ρολόι</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 δευτερόλεπτο.</numerusform>
+            <numerusform>%1 δευτερόλεπτα.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Πάτα στην κάρτα για να δεις την απάντηση.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Πάτα στην κάρτα για να συνεχίσουμε.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 συν %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 πλην %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 επί %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 διά %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Πάτα στη σωστή απάντηση, δεξιά.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ωχ, δεν είναι αυτή. Δοκίμασε ξανά!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Ο μικρότερος αριθμός είναι τώρα %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Ο μεγαλύτερος αριθμός είναι τώρα %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ωχ! Ο μικρότερος αριθμός δεν μπορεί να είναι πιο μεγάλος από τον μεγαλύτερο.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Η Ταβίκα γράφει: 1 συν 1 ίσον 2. Έχει δίκιο η Ταβίκα;</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Παίξε</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Κανονικό</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Ρολόι</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> δευτερόλεπτα</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>πρόσθεση</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Αριθμοί από/ως</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Η Ταβίκα γράφει ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Ποια είναι;</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>αφαίρεση</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>πολλαπλασιασμός</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>διαίρεση</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 равно %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>карточка</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Показывает ответ или следующий пример</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>ответ %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Выбери этот ответ</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Решай такие примеры</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Выбери эту игру</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>звук включён</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>звук выключен</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Выключает звук</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Включает звук</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>сколько секунд ждать</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Через сколько секунд появится ответ</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>самое маленькое число</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>самое большое число</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Числа на карточках — от самого маленького до самого большого</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Тавика у доски</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Тавика здоровается</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Открывает сайт в браузере</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Клавиши Numivox</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Клавиша: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Клавиши: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Пробел или Enter: карточка. От 1 до 6: ответы. Плюс, минус, умножить, разделить: примеры. %1, %2, %3: игры. %4: звук включить или выключить. Ctrl Q: закрыть.</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: иди к следующей кнопке. Пробел или Enter: нажми её. F1: послушай клавиши ещё раз.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>О</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>Н</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>нажми на карточку</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>выбери ответ =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>ждём %1 секунду </numerusform>
+            <numerusform>ждём %1 секунды </numerusform>
+            <numerusform>ждём %1 секунд </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Привет! Это Нумивокс. Обычная игра. Нажми на карточку, и начнём.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Обычная игра</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Игра с выбором</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Нажми на один из ответов справа.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Сначала выбери, сколько секунд ждать.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Игра на время</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 одна, 2 две</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 секунда.</numerusform>
+            <numerusform>%1 секунды.</numerusform>
+            <numerusform>%1 секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Нажми на карточку, чтобы увидеть ответ.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Нажми на карточку, чтобы играть дальше.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 плюс %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 минус %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 умножить на %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 разделить на %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Нажми на правильный ответ справа.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ой, это не тот ответ. Попробуй ещё раз!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Самое маленькое число теперь %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Самое большое число теперь %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ой-ой! Самое маленькое число не может быть больше самого большого.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Тавика пишет: 1 плюс 1 равно 2. Тавика написала правильно?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Игры</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычная</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>На время</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> секунды</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>сложение</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Числа от/до</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Тавика пишет ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Какой верный?</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>вычитание</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>умножение</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>деление</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 дорівнює %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>картка</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Показує відповідь або наступний приклад</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>відповідь %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Натисни на цю відповідь</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Розв&apos;язуй такі приклади</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Вибери цю гру</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>голос увімкнено</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>голос вимкнено</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Вимкне голос</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Увімкне голос</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>скільки секунд чекати</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>За скільки секунд з&apos;явиться відповідь</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>найменше число</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>найбільше число</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Числа на картках — від найменшого до найбільшого</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Тавіка біля дошки</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Тавіка вітається</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Відкриває сайт у браузері</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Клавіші Numivox</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Клавіша: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Клавіші: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Пробіл або Enter: картка. Від 1 до 6: відповіді. Плюс, мінус, помножити, поділити: приклади. %1, %2, %3: ігри. %4: голос увімкнути або вимкнути. Ctrl Q: закрити.</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: переходь до наступної кнопки. Пробіл або Enter: натисни її. F1: послухай клавіші ще раз.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>Ч</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>Г</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>натисни на картку</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>вибери відповідь =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>чекаємо %1 секунду </numerusform>
+            <numerusform>чекаємо %1 секунди </numerusform>
+            <numerusform>чекаємо %1 секунд </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Привіт! Це Нумівокс. Звичайна гра. Натисни на картку, і почнемо.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Звичайна гра</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Вибір відповіді</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Натисни на одну з відповідей справа.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Скільки секунд чекати? Натисни в списку.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Гра на час</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>1 одна, 2 дві</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 секунда.</numerusform>
+            <numerusform>%1 секунди.</numerusform>
+            <numerusform>%1 секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Натисни на картку, щоб побачити відповідь.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Натисни на картку, щоб грати далі.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 плюс %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 мінус %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 помножити на %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 поділити на %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Натисни на вірну відповідь справа.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ой, це не та відповідь. Спробуй ще раз!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Найменше тепер %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Найбільше тепер %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ой-ой! Найменше не може бути більшим за найбільше.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Тавіка пише: 1 плюс 1 дорівнює 2. Чи вірно пише Тавіка?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Ігри</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Вибір</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Звичайна</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>На час</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> секунди</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>додавання</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Числа від/до</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Тавіка пише ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Яка вірна?</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>віднімання</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>множення</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>ділення</translation>
+    </message>
+</context>
+</TS>

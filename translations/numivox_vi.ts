@@ -1,0 +1,308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="vi" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 bằng %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>thẻ</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Hiện đáp án hoặc bài tiếp theo</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>đáp án %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Chọn đáp án này</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Chơi với phép tính này</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Chọn trò chơi này</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>đang bật tiếng</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>đang tắt tiếng</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Tắt tiếng</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Bật tiếng</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>số giây chờ</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Bao nhiêu giây thì hiện đáp án</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>số nhỏ nhất</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>số lớn nhất</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Các số trên thẻ đi từ số nhỏ nhất đến số lớn nhất</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika bên bảng đen</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika chào em</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Mở trang web trong trình duyệt</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Các phím của Numivox</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Phím: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Các phím: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Phím cách hoặc Enter: thẻ. 1 đến 6: các đáp án. Cộng, trừ, nhân, chia: các phép tính. %1, %2, %3: các trò chơi. %4: bật hoặc tắt tiếng. Control Q: đóng.</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: sang nút tiếp theo. Phím cách hoặc Enter: bấm nút đó. F1: nghe lại các phím.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Dấu cách</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>bấm vào thẻ</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>chọn đáp án =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>chờ %1 giây </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Chào em, đây là Nu-mi-vốc! Chơi thường. Bấm vào thẻ để bắt đầu nhé.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Chơi thường</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Chơi chọn đáp án</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Bấm vào một đáp án ở bên phải.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Trước tiên, em chọn xem muốn chờ bao nhiêu giây.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Chơi tính giờ</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 giây.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Bấm vào thẻ để xem đáp án.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Bấm vào thẻ để chơi tiếp.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 cộng %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 trừ %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 nhân %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 chia %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Bấm vào đáp án đúng ở bên phải.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Ôi, chưa đúng rồi. Em thử lại nhé!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Bây giờ số nhỏ nhất là %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Bây giờ số lớn nhất là %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Ôi! Số nhỏ nhất không được lớn hơn số lớn nhất.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Ta-vi-ca viết: 1 cộng 1 bằng 2. Ta-vi-ca viết đúng không?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Chế độ</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Chọn</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Thường</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Tính giờ</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> giây</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>phép cộng</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Số từ/đến</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika viết ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Số nào đúng?</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>phép trừ</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>phép nhân</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>phép chia</translation>
+    </message>
+</context>
+</TS>
