@@ -10,6 +10,7 @@
 #include "support/test_window.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -24,6 +25,7 @@ class LanguagesTest : public QObject
 
 private slots:
     void everyLanguageIsShipped();
+    void everyTranslationSourceIsLoadable();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
     void germanPhrasesAreBuiltFromTheirParts();
@@ -49,11 +51,18 @@ public:
     }
     ~InstalledTranslation() { QCoreApplication::removeTranslator(&m_translator); }
     bool loaded() const { return m_loaded; }
+    QString language() const { return m_translator.language(); }
 
 private:
     QTranslator m_translator;
     bool m_loaded = false;
 };
+
+// "de" for numivox_de.ts or numivox_de.qm.
+QString languageOf(const QString& fileName)
+{
+    return QFileInfo(fileName).completeBaseName().mid(8);
+}
 
 QRect inWindow(const QWidget* control, const frmMath& w)
 {
@@ -113,13 +122,32 @@ QStringList LanguagesTest::shippedLanguages()
 {
     QStringList languages;
     for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("numivox_*.qm") }))
-        languages << file.mid(8).chopped(3);
+        languages << languageOf(file);
     return languages;
 }
 
 void LanguagesTest::everyLanguageIsShipped()
 {
     QCOMPARE(shippedLanguages(), QStringList({ "de", "es", "fr", "it", "nl", "pl", "pt_BR", "tr" }));
+}
+
+// Each translation in the source folder is compiled in under the name the program asks for, and
+// holds its own language's texts: a translation the build misses or names differently would
+// otherwise leave the program English without a word.
+void LanguagesTest::everyTranslationSourceIsLoadable()
+{
+    const QStringList sources
+        = QDir(QStringLiteral(NUMIVOX_TRANSLATIONS_DIR)).entryList({ QStringLiteral("numivox_*.ts") });
+    QVERIFY(!sources.isEmpty());
+    const QString english = Phrases::welcome();
+    for (const QString& source : sources) {
+        const QString language = languageOf(source);
+        InstalledTranslation translation(language);
+        QVERIFY2(translation.loaded(),
+            qPrintable(source + " is not loadable as " + Language::translationResource(language)));
+        QCOMPARE(translation.language(), language);
+        QVERIFY2(Phrases::welcome() != english, qPrintable(source));
+    }
 }
 
 void LanguagesTest::captionsFitTheirControls_data()
