@@ -235,7 +235,9 @@ void ChildInputTest::wheelDoesNotChooseARange()
     auto* range = t.w().findChild<QComboBox*>(list);
     const int before = range->currentIndex();
     if (focused) {
-        QApplication::setActiveWindow(&t.w());
+        t.w().show();
+        t.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         range->setFocus();
     }
     QCOMPARE(range->hasFocus(), focused);

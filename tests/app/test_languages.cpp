@@ -15,6 +15,7 @@
 #include "support/test_window.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QKeyEvent>
@@ -37,6 +38,7 @@ class LanguagesTest : public QObject
 
 private slots:
     void everyLanguageIsShipped();
+    void everyTranslationSourceIsLoadable();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
     void keyLettersAreTheirLanguagesOwn_data();
@@ -65,6 +67,7 @@ public:
     }
     ~InstalledTranslation() { QCoreApplication::removeTranslator(&m_translator); }
     bool loaded() const { return m_loaded; }
+    QString language() const { return m_translator.language(); }
 
 private:
     QTranslator m_translator;
@@ -76,6 +79,12 @@ void pressKey(QWidget* target, Qt::Key key)
 {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(static_cast<char32_t>(key))).toLower());
     QCoreApplication::sendEvent(target, &event);
+}
+
+// "de" for numivox_de.ts or numivox_de.qm.
+QString languageOf(const QString& fileName)
+{
+    return QFileInfo(fileName).completeBaseName().mid(8);
 }
 
 QRect inWindow(const QWidget* control, const frmMath& w)
@@ -159,7 +168,7 @@ QStringList LanguagesTest::shippedLanguages()
 {
     QStringList languages;
     for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("numivox_*.qm") }))
-        languages << file.mid(8).chopped(3);
+        languages << languageOf(file);
     return languages;
 }
 
@@ -168,6 +177,27 @@ void LanguagesTest::everyLanguageIsShipped()
     QCOMPARE(shippedLanguages(),
         QStringList({ "ca", "cs", "de", "el", "es", "fr", "hi", "id", "it", "nl", "pl", "pt", "pt_BR", "ru", "sv", "tr",
             "uk", "vi" }));
+}
+
+// Each translation in the source folder is compiled in under the name the program asks for, and
+// holds its own language's texts: a translation the build misses or names differently would
+// otherwise leave the program English without a word.
+void LanguagesTest::everyTranslationSourceIsLoadable()
+{
+    const QStringList sources
+        = QDir(QStringLiteral(NUMIVOX_TRANSLATIONS_DIR)).entryList({ QStringLiteral("numivox_*.ts") });
+    QVERIFY(!sources.isEmpty());
+    const QString english = Phrases::welcome();
+    for (const QString& source : sources) {
+        const QString language = languageOf(source);
+        InstalledTranslation translation(language);
+        QVERIFY2(translation.loaded(),
+            qPrintable(source + " is not loadable as " + Language::translationResource(language)));
+        // "pt" holds Portugal's Portuguese and says so.
+        const QString declared = translation.language();
+        QVERIFY2(declared == language || declared.startsWith(language + '_'), qPrintable(source + ": " + declared));
+        QVERIFY2(Phrases::welcome() != english, qPrintable(source));
+    }
 }
 
 void LanguagesTest::captionsFitTheirControls_data()

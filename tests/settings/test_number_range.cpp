@@ -19,7 +19,7 @@ const QString WrongAnswer = QStringLiteral("wrong answer, try again");
 void activate(TestWindow& t)
 {
     t.w().show();
-    QApplication::setActiveWindow(&t.w());
+    t.w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&t.w()));
 }
 
