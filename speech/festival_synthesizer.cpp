@@ -1,6 +1,7 @@
 #include "speech/festival_synthesizer.h"
 
 #include "speech/audio_level.h"
+#include "speech/c_numeric_locale.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -85,6 +86,7 @@ FestivalGlobal& festivalGlobal()
 // the collector would then scan garbage).
 bool callFestival(void (*call)(void*), void* context)
 {
+    const CNumericLocale numbers;
     char* const stackTop = static_cast<char*>(__builtin_frame_address(0));
     stack_start_ptr = reinterpret_cast<LISP*>(stackTop);
     stack_limit_ptr = stackTop - stack_size;
@@ -148,6 +150,24 @@ bool synthesizeWave(Synthesis& synthesis)
     return returned && synthesis.ok && synthesis.wave.num_samples() > 0 && synthesis.wave.sample_rate() > 0;
 }
 
+QString schemeString(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Festival's own start-up file, init.scm, also loads the settings of the user (~/.festivalrc,
+// ~/.siodrc, ~/.festivalvarsrc, ~/.siodvarsrc) and of the machine (festival.scm and
+// festivalvars.scm in /etc) into this process: a file written for a screen reader could slow the
+// start, change the voice or end the program. It looks for them in home-directory, which it sets
+// only when unset, and in sysconfdir; both point here into the start-up file itself, a folder that
+// cannot exist, so it finds none. The environment (HOME) stays as it is: other threads read it.
+QString startupScheme(const QString& initFile)
+{
+    return QStringLiteral("(begin (define home-directory %1) (define sysconfdir %1) (load %1))")
+        .arg(schemeString(initFile));
+}
+
 // Called with the lock held.
 bool startFestival(FestivalGlobal& global)
 {
@@ -155,9 +175,11 @@ bool startFestival(FestivalGlobal& global)
         return global.started;
     global.attempted = true;
     // Without its Scheme library Festival cannot speak; its start-up would only complain.
-    if (!QFile::exists(QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/init.scm")))
+    const QString initFile = QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/init.scm");
+    if (!QFile::exists(initFile))
         return false;
-    global.started = callFestival([](void*) { festival_initialize(1, kHeapCells); }, nullptr);
+    global.started
+        = callFestival([](void*) { festival_initialize(0, kHeapCells); }, nullptr) && evaluate(startupScheme(initFile));
     return global.started;
 }
 
