@@ -1,6 +1,7 @@
 #include "speech/espeak_synthesizer.h"
 
 #include "speech/audio_level.h"
+#include "speech/c_numeric_locale.h"
 
 #include <QByteArray>
 #include <QString>
@@ -135,6 +136,8 @@ std::vector<int16_t> EspeakSynthesizer::doSynthesize(const QString& phrase, cons
 
     EspeakGlobal& global = espeakGlobal();
     const std::lock_guard<std::mutex> lock(global.mutex);
+    // eSpeak reads its voice files with sscanf, whatever the user's number format.
+    const CNumericLocale numbers;
     if (!initializeEspeak(global) || !selectVoice(global, voice_))
         return samples;
 

@@ -33,6 +33,7 @@ public:
 
     // eSpeak produces 22050 Hz for every voice it ships.
     int sampleRate() const override { return 22050; }
+    QString name() const override { return QStringLiteral("espeak-ng ") + QLatin1String(voice_.name); }
 
 protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck& shouldStop) override;

@@ -1,6 +1,7 @@
 #include "speech/festival_synthesizer.h"
 
 #include "speech/audio_level.h"
+#include "speech/c_numeric_locale.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <festival/festival.h>
 
 #include <algorithm>
+#include <atomic>
 #include <csetjmp>
 #include <mutex>
 #include <utility>
@@ -25,17 +27,20 @@ extern long stack_size;
 namespace {
 
 // Festival's Scheme heap, in cells. The voice's data and the letter-to-sound rules (loaded with
-// the first word the lexicon lacks, such as "numivox") hold about 453000 cells for good; a
-// phrase of kMaxPhraseBytes made of unknown words and long numbers needs about 80000 more while
-// it is synthesised, the program's longest phrase about 11000. Festival's default of 210000
-// runs out of storage with the first phrase, and after that error it crashes; 500000 would run
-// out with a long phrase. With 750000 the largest phrase uses under a third of the free heap,
-// and 40000 of the program's phrases in a row ran without an error (bench/speech_soak). 32 bytes
-// a cell.
+// the first word the lexicon lacks, such as "numivox") hold about 453000 cells for good; the
+// program's longest phrase needs about 11000 more while it is synthesised. Festival's default of
+// 210000 runs out of storage with the first phrase; 500000 would run out with a long phrase.
+// With 750000, 40000 of the program's phrases in a row ran without an error (bench/speech_soak).
+// 32 bytes a cell.
 constexpr int kHeapCells = 750000;
 
-// Longer text is refused rather than risk the heap; the program's longest phrase has 78 bytes.
-constexpr int kMaxPhraseBytes = 256;
+// What one synthesis needs of the heap grows with the words Festival says, and a number says
+// several words a digit. Measured with the heap above and the voice loaded: nine-digit numbers ran
+// out of storage from 13 of them (117 digits), amounts like "$123,456,789.99" from 99 digits and one
+// run of digits from 150, while letters, in words or not, never did up to 250. So a digit counts
+// three and every other byte that is not blank one, and Festival takes a piece of up to kMaxWork,
+// half of the worst case that ran out. The program's largest piece costs 55.
+constexpr int kMaxWork = 150;
 
 // Speaking rate and pitch for five-to-eight-year-olds, measured with an offline recogniser as
 // a stand-in for a listener (pocketsphinx 0.8 with Debian's en-us general model; 33 of the
@@ -64,6 +69,10 @@ struct FestivalGlobal
     bool attempted = false;
     bool started = false;
     QString currentSetup; // the setup command Festival ran last
+    // Set by the first error Festival reports, and never cleared: its errors longjmp past its own
+    // C++ frames, so the collector's list of protected cells may point into frames that are
+    // gone, and the next collection would crash. Read without the lock by canSpeak().
+    std::atomic<bool> broken { false };
 };
 
 FestivalGlobal& festivalGlobal()
@@ -73,18 +82,23 @@ FestivalGlobal& festivalGlobal()
     return *global;
 }
 
-// Festival reports every error by a longjmp to est_errjmp, and ends the whole process when none
-// is set. This runs call with the jump target here, so an error anywhere inside ends the call
-// and nothing else: the phrase is lost, the program goes on. Festival's own code between here
-// and the error leaks what its skipped destructors would have freed, which is how Festival
-// handles errors itself. It also measures the interpreter's stack from this frame, the outermost
-// one that calls into Festival, on whichever thread it runs: otherwise a thread other than the
-// one that started Festival would find its stack beyond the limit, and the collector would
-// scan the wrong stack. The frame's address is the machine's own; a local's address is not
-// always on the stack (AddressSanitizer may keep locals on a heap-allocated fake stack, and
-// the collector would then scan garbage).
-bool callFestival(void (*call)(void*), void* context)
+// Every call into Festival goes through here, with the lock held. Festival reports every error by
+// a longjmp to est_errjmp, and ends the whole process when none is set; this runs call with the
+// jump target here, so an error anywhere inside ends the call and nothing else: the phrase is lost,
+// Festival is marked broken, the program goes on. Festival's own code between here and the error
+// leaks what its skipped destructors would have freed. call returns false when Festival reported
+// an error in its own way (its evaluation functions catch errors and return false).
+//
+// The interpreter's stack is measured from this frame, the outermost one that calls into Festival,
+// on whichever thread it runs: otherwise a thread other than the one that started Festival would
+// find its stack beyond the limit, and the collector would scan the wrong stack. The frame's
+// address is the machine's own; a local's address is not always on the stack (AddressSanitizer
+// may keep locals on a heap-allocated fake stack, and the collector would then scan garbage).
+bool callFestival(FestivalGlobal& global, bool (*call)(void*), void* context)
 {
+    if (global.broken)
+        return false;
+    const CNumericLocale numbers;
     char* const stackTop = static_cast<char*>(__builtin_frame_address(0));
     stack_start_ptr = reinterpret_cast<LISP*>(stackTop);
     stack_limit_ptr = stackTop - stack_size;
@@ -96,56 +110,69 @@ bool callFestival(void (*call)(void*), void* context)
     if (setjmp(target) != 0) {
         est_errjmp = outerTarget;
         errjmp_ok = outerEnabled;
+        global.broken = true;
         return false;
     }
-    call(context);
+    const bool ok = call(context);
     est_errjmp = outerTarget;
     errjmp_ok = outerEnabled;
-    return true;
+    if (!ok)
+        global.broken = true;
+    return ok;
 }
 
-struct Evaluation
+bool evaluate(FestivalGlobal& global, const QString& command)
 {
-    explicit Evaluation(const QString& scheme)
-        : command(scheme.toUtf8().constData())
-    {
-    }
-    EST_String command;
-    bool ok = false;
-};
-
-bool evaluate(const QString& command)
-{
-    Evaluation evaluation(command);
-    const bool returned = callFestival(
-        [](void* context) {
-            auto* e = static_cast<Evaluation*>(context);
-            e->ok = festival_eval_command(e->command) != 0;
-        },
-        &evaluation);
-    return returned && evaluation.ok;
+    EST_String scheme(command.toUtf8().constData());
+    return callFestival(
+        global, [](void* context) { return festival_eval_command(*static_cast<EST_String*>(context)) != 0; }, &scheme);
 }
 
 struct Synthesis
 {
-    explicit Synthesis(const char* words)
+    Synthesis(const char* words, int rate)
         : text(words)
+        , sampleRate(rate)
     {
     }
     EST_String text;
+    int sampleRate; // what the wave is resampled to, when not 0
     EST_Wave wave;
-    bool ok = false;
 };
 
-bool synthesizeWave(Synthesis& synthesis)
+// A wave of at least one sample at the rate asked for, or false.
+bool synthesizeWave(FestivalGlobal& global, Synthesis& synthesis)
 {
-    const bool returned = callFestival(
+    const bool ok = callFestival(
+        global,
         [](void* context) {
             auto* s = static_cast<Synthesis*>(context);
-            s->ok = festival_text_to_wave(s->text, s->wave) != 0;
+            if (!festival_text_to_wave(s->text, s->wave))
+                return false;
+            if (s->sampleRate > 0 && s->wave.num_samples() > 0 && s->wave.sample_rate() != s->sampleRate)
+                s->wave.resample(s->sampleRate);
+            return true;
         },
         &synthesis);
-    return returned && synthesis.ok && synthesis.wave.num_samples() > 0 && synthesis.wave.sample_rate() > 0;
+    return ok && synthesis.wave.num_samples() > 0 && synthesis.wave.sample_rate() > 0;
+}
+
+QString schemeString(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Festival's own start-up file, init.scm, also loads the settings of the user (~/.festivalrc,
+// ~/.siodrc, ~/.festivalvarsrc, ~/.siodvarsrc) and of the machine (festival.scm and
+// festivalvars.scm in /etc) into this process: a file written for a screen reader could slow the
+// start, change the voice or end the program. It looks for them in home-directory, which it sets
+// only when unset, and in sysconfdir; both point here into the start-up file itself, a folder that
+// cannot exist, so it finds none. The environment (HOME) stays as it is: other threads read it.
+QString startupScheme(const QString& initFile)
+{
+    return QStringLiteral("(begin (define home-directory %1) (define sysconfdir %1) (load %1))")
+        .arg(schemeString(initFile));
 }
 
 // Called with the lock held.
@@ -155,9 +182,17 @@ bool startFestival(FestivalGlobal& global)
         return global.started;
     global.attempted = true;
     // Without its Scheme library Festival cannot speak; its start-up would only complain.
-    if (!QFile::exists(QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/init.scm")))
+    const QString initFile = QString::fromLocal8Bit(festival_datadir) + QStringLiteral("/init.scm");
+    if (!QFile::exists(initFile))
         return false;
-    global.started = callFestival([](void*) { festival_initialize(1, kHeapCells); }, nullptr);
+    global.started = callFestival(
+                         global,
+                         [](void*) {
+                             festival_initialize(0, kHeapCells);
+                             return true;
+                         },
+                         nullptr)
+        && evaluate(global, startupScheme(initFile));
     return global.started;
 }
 
@@ -170,11 +205,26 @@ bool voiceOnDisk(const QString& voice)
         [&](const QString& language) { return voices.exists(language + QLatin1Char('/') + voice); });
 }
 
-// Called with the lock held, once Festival has started: whether Festival found the voice.
-bool voiceInstalled(const QString& voice)
+struct VoiceQuery
 {
-    const LISP locations = siod_get_lval("voice-locations", nullptr);
-    return locations != NIL && siod_assoc_str(voice.toUtf8().constData(), locations) != NIL;
+    QByteArray voice;
+    bool installed = false;
+};
+
+// Called with the lock held, once Festival has started: whether Festival found the voice.
+bool voiceInstalled(FestivalGlobal& global, const QString& voice)
+{
+    VoiceQuery query { voice.toUtf8() };
+    const bool ok = callFestival(
+        global,
+        [](void* context) {
+            auto* q = static_cast<VoiceQuery*>(context);
+            const LISP locations = siod_get_lval("voice-locations", nullptr);
+            q->installed = locations != NIL && siod_assoc_str(q->voice.constData(), locations) != NIL;
+            return true;
+        },
+        &query);
+    return ok && query.installed;
 }
 
 // Called with the lock held: makes Festival speak with this setup, if it does not already.
@@ -183,10 +233,23 @@ bool select(FestivalGlobal& global, const QString& setup)
     if (global.currentSetup == setup)
         return true;
     global.currentSetup.clear();
-    if (!evaluate(setup))
+    if (!evaluate(global, setup))
         return false;
     global.currentSetup = setup;
     return true;
+}
+
+// What synthesising the text costs Festival's heap, in the units of kMaxWork.
+int work(const QByteArray& text)
+{
+    int units = 0;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            units += 3;
+        else if (c != ' ' && c != '\t' && c != '\n')
+            units += 1;
+    }
+    return units;
 }
 
 } // namespace
@@ -213,13 +276,22 @@ bool FestivalSynthesizer::load()
         return false;
     FestivalGlobal& global = festivalGlobal();
     const std::lock_guard<std::mutex> lock(global.mutex);
-    if (!startFestival(global) || !voiceInstalled(voice_) || !select(global, setupCommand_))
+    if (!startFestival(global) || !voiceInstalled(global, voice_) || !select(global, setupCommand_))
         return false;
-    Synthesis first(kFirstWord);
-    if (!synthesizeWave(first))
+    Synthesis first(kFirstWord, 0);
+    if (!synthesizeWave(global, first))
         return false;
     sampleRate_ = first.wave.sample_rate();
     return true;
+}
+
+bool FestivalSynthesizer::canSpeak(const QString& phrase) const
+{
+    if (festivalGlobal().broken)
+        return false;
+    const QStringList parts = pieces(phrase);
+    return std::all_of(
+        parts.begin(), parts.end(), [](const QString& piece) { return work(piece.toUtf8()) <= kMaxWork; });
 }
 
 QStringList FestivalSynthesizer::pieces(const QString& phrase) const
@@ -236,23 +308,21 @@ std::vector<int16_t> FestivalSynthesizer::doSynthesize(const QString& phrase, co
 {
     std::vector<int16_t> samples;
     const QByteArray text = phrase.trimmed().toUtf8();
-    if (text.isEmpty() || text.size() > kMaxPhraseBytes || !load() || (shouldStop && shouldStop()))
+    if (text.isEmpty() || work(text) > kMaxWork || !load() || (shouldStop && shouldStop()))
         return samples;
 
-    Synthesis synthesis(text.constData());
+    Synthesis synthesis(text.constData(), sampleRate_);
     {
         FestivalGlobal& global = festivalGlobal();
         const std::lock_guard<std::mutex> lock(global.mutex);
-        if (!select(global, setupCommand_) || !synthesizeWave(synthesis))
+        if (!select(global, setupCommand_) || !synthesizeWave(global, synthesis))
             return samples;
     }
     // Festival cannot be interrupted inside a phrase; a stop asked for meanwhile drops it here.
     if (shouldStop && shouldStop())
         return samples;
 
-    EST_Wave& wave = synthesis.wave;
-    if (wave.sample_rate() != sampleRate_)
-        wave.resample(sampleRate_);
+    const EST_Wave& wave = synthesis.wave;
     samples.resize(static_cast<std::size_t>(wave.num_samples()));
     for (int i = 0; i < wave.num_samples(); ++i)
         samples[static_cast<std::size_t>(i)] = wave.a_no_check(i, 0);

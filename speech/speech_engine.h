@@ -16,4 +16,8 @@ public:
 
     // Queue one phrase to be spoken after the ones already queued.
     virtual void speak(const QString& phrase) = 0;
+
+    // Speech was switched off: the phrases still waiting are dropped, the one being spoken is
+    // heard to its end.
+    virtual void dropWaiting() noexcept { }
 };

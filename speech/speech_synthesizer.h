@@ -26,6 +26,17 @@ public:
     // The rate of every sample synthesize() returns; known once load() succeeded.
     virtual int sampleRate() const = 0;
 
+    // Names the voice in the speech log.
+    virtual QString name() const = 0;
+
+    // False when the loaded voice will not speak this phrase: too much work for it, or it can no
+    // longer be trusted to speak at all. Another voice may then speak it.
+    virtual bool canSpeak(const QString& phrase) const
+    {
+        Q_UNUSED(phrase);
+        return true;
+    }
+
     // The parts of a phrase to synthesise and play one after the other, so a slow voice is
     // heard as soon as its first part is made. The whole phrase by default.
     virtual QStringList pieces(const QString& phrase) const { return { phrase }; }

@@ -15,3 +15,8 @@ std::unique_ptr<SpeechEngine> createSystemSpeechEngine(const QString& language)
     return std::make_unique<QueuedSpeechEngine>(
         language_voices::candidates(language), std::make_unique<PulseAudioOutput>());
 }
+
+bool speechWorkerStillRunning()
+{
+    return QueuedSpeechEngine::workerStillRunning();
+}

@@ -2,6 +2,7 @@
 #include "speech/espeak_synthesizer.h"
 #include "speech/festival_synthesizer.h"
 #include "speech/queued_speech_engine.h"
+#include "speech/speech_actions.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,8 @@ struct OutputProbe
     bool staleConnection = false; // the next write fails, as after a server restart; a reopen mends it
     bool holdOpen = false;
     bool holdWrites = false;
+    bool holdLoad = false; // a HeldLoadingSynthesizer stays in load() while set
+    bool inLoad = false;
     std::chrono::milliseconds writeDelay { 0 };
     std::thread::id callerThread = std::this_thread::get_id();
 
@@ -151,6 +154,7 @@ public:
     }
 
     int sampleRate() const override { return 8000; }
+    QString name() const override { return QStringLiteral("fake"); }
 
 protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck&) override { return audioFor({ phrase }); }
@@ -179,15 +183,26 @@ private:
     std::shared_ptr<OutputProbe> probe_;
 };
 
-// A voice that takes longer to load than the engine's destructor waits for a stuck sound server.
-class SlowLoadingSynthesizer : public FakeSynthesizer
+// A voice whose loading takes as long as the test holds it, as on a slow disk.
+class HeldLoadingSynthesizer : public FakeSynthesizer
 {
 public:
+    explicit HeldLoadingSynthesizer(std::shared_ptr<OutputProbe> probe)
+        : probe_(std::move(probe))
+    {
+    }
     bool load() override
     {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        std::unique_lock<std::mutex> lock(probe_->mutex);
+        probe_->inLoad = true;
+        // Bounded, so an engine that wrongly waits for load() fails a test instead of hanging it.
+        probe_->changed.wait_for(lock, std::chrono::seconds(5), [this] { return !probe_->holdLoad; });
+        probe_->inLoad = false;
         return true;
     }
+
+private:
+    std::shared_ptr<OutputProbe> probe_;
 };
 
 // Real eSpeak audio, with a copy kept: eSpeak never renders a phrase twice to the same sample.
@@ -199,6 +214,7 @@ public:
     {
     }
     int sampleRate() const override { return inner_.sampleRate(); }
+    QString name() const override { return inner_.name(); }
 
 protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck& shouldStop) override
@@ -247,11 +263,15 @@ private slots:
     void phrasesQueuedBehindFailedWriteArePlayedWhenOutputIsBack();
     void staleConnectionIsReopenedWithoutLosingThePhrase();
     void destructorDiscardsQueuedPhrases();
-    void destructorDoesNotWaitForStuckSoundServer();
-    void destructorWaitsForVoiceStillLoading();
+    void laterActionDropsWhatEarlierOnesStillHaveToSay_data();
+    void laterActionDropsWhatEarlierOnesStillHaveToSay();
+    void destructorLeavesBusyWorkerToFinish_data();
+    void destructorLeavesBusyWorkerToFinish();
     void playsRealEspeakAudioWhole();
     void speaksWithFestivalAtItsRate();
     void fallsBackToEspeakWhenFestivalCannotSpeak();
+    // Last: after it Festival refuses to speak in this process.
+    void festivalErrorHandsTheNextPhraseToEspeak();
 
 private:
     // Waits until exactly the audio of these phrases has been played.
@@ -273,6 +293,7 @@ void TestSpeechEngine::cleanup()
     // A failed check may leave the worker held; let it go so the engine can stop.
     probe_->set(&OutputProbe::holdOpen, false);
     probe_->set(&OutputProbe::holdWrites, false);
+    probe_->set(&OutputProbe::holdLoad, false);
     engine_.reset();
 }
 
@@ -415,33 +436,91 @@ void TestSpeechEngine::destructorDiscardsQueuedPhrases()
     QCOMPARE(probe_->get(&OutputProbe::closes), 1);
 }
 
-void TestSpeechEngine::destructorDoesNotWaitForStuckSoundServer()
+void TestSpeechEngine::laterActionDropsWhatEarlierOnesStillHaveToSay_data()
 {
-    probe_->set(&OutputProbe::holdOpen, true);
-    say(*engine_, { "timer mode" });
-    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inOpen), kTimeoutMs);
-
-    engine_.reset();
-    // Had the destructor waited for open(), open() would have given up by now.
-    QVERIFY(probe_->get(&OutputProbe::inOpen));
-
-    // Released, the abandoned worker ends by itself without playing the discarded phrase.
-    probe_->set(&OutputProbe::holdOpen, false);
-    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::destroyed), kTimeoutMs);
-    QCOMPARE(probe_->playedCount(), std::size_t { 0 });
+    // Steps: "[" starts an action of the user's inside the ones in progress, "]" ends it, "off"
+    // switches speech off, anything else is a phrase said by the innermost action (or, outside
+    // any, by the start-up). The first phrase is being played when the others come.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("heard");
+    const QString wrong = "wrong answer, try again";
+    QTest::newRow("a burst of clicks: the one playing and the last") << QStringList { "[", "addition", "]", "[", wrong,
+        "]", "[", "subtraction", "]", "[", wrong, "]" } << QStringList { "addition", wrong };
+    QTest::newRow("a burst on one thing: the one playing")
+        << QStringList { "[", wrong, "]", "[", wrong, "]", "[", wrong, "]" } << QStringList { wrong };
+    QTest::newRow("one action's phrases all, in order") << QStringList { "welcome to numivox", "[", "standard mode",
+        "click flashcard", "]" } << QStringList { "welcome to numivox", "standard mode", "click flashcard" };
+    QTest::newRow("a click during the start-up pause, then the welcome")
+        << QStringList { "[", "24", "]", "[", "standard mode", "[", "addition", "]", "]", "welcome to numivox" }
+        << QStringList { "24", "welcome to numivox" };
+    QTest::newRow("the outer action speaks again after a nested one")
+        << QStringList { "[", "24", "]", "[", "interactive mode", "[", "addition", "]", "click possible answers", "]" }
+        << QStringList { "24", "click possible answers" };
+    QTest::newRow("speech switched off") << QStringList { "[", "24", "]", "[", "standard mode", "click flashcard",
+        "off", "]" } << QStringList { "24" };
 }
 
-void TestSpeechEngine::destructorWaitsForVoiceStillLoading()
+void TestSpeechEngine::laterActionDropsWhatEarlierOnesStillHaveToSay()
 {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, heard);
+    probe_->set(&OutputProbe::holdWrites, true);
+    std::vector<std::unique_ptr<speech_actions::Scope>> actions;
+    bool first = true;
+    for (const QString& step : steps) {
+        if (step == "[") {
+            actions.push_back(std::make_unique<speech_actions::Scope>());
+        } else if (step == "]") {
+            actions.pop_back();
+        } else if (step == "off") {
+            engine_->dropWaiting();
+        } else {
+            say(*engine_, { step });
+            if (first)
+                QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::inWrite), kTimeoutMs);
+            first = false;
+        }
+    }
+    probe_->set(&OutputProbe::holdWrites, false);
+    QVERIFY(playedExactly(heard));
+    // Nothing more comes after a while.
+    QTest::qWait(200);
+    QCOMPARE(probe_->playedCount(), FakeSynthesizer::audioFor(heard).size());
+}
+
+void TestSpeechEngine::destructorLeavesBusyWorkerToFinish_data()
+{
+    QTest::addColumn<bool>("loading");
+    QTest::newRow("sound server stuck while connecting") << false;
+    QTest::newRow("voice still loading from a slow disk") << true;
+}
+
+void TestSpeechEngine::destructorLeavesBusyWorkerToFinish()
+{
+    QFETCH(bool, loading);
+    bool OutputProbe::* const busy = loading ? &OutputProbe::inLoad : &OutputProbe::inOpen;
+    bool OutputProbe::* const hold = loading ? &OutputProbe::holdLoad : &OutputProbe::holdOpen;
     engine_.reset();
     probe_->set(&OutputProbe::destroyed, false);
-    engine_ = std::make_unique<QueuedSpeechEngine>(
-        std::make_unique<SlowLoadingSynthesizer>(), std::make_unique<FakeOutput>(probe_));
-    say(*engine_, { "addition" });
+    probe_->set(hold, true);
+    std::unique_ptr<SpeechSynthesizer> voice;
+    if (loading)
+        voice = std::make_unique<HeldLoadingSynthesizer>(probe_);
+    else
+        voice = std::make_unique<FakeSynthesizer>();
+    engine_ = std::make_unique<QueuedSpeechEngine>(std::move(voice), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "timer mode" });
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(busy), kTimeoutMs);
+
     engine_.reset();
-    // The worker finished and released what it owned before the destructor returned: none of
-    // it is left in use while the program exits.
-    QVERIFY(probe_->get(&OutputProbe::destroyed));
+    // Had the destructor waited for the worker, the worker would have given up by now.
+    QVERIFY(probe_->get(busy));
+    QVERIFY(QueuedSpeechEngine::workerStillRunning());
+
+    // Released, the abandoned worker ends by itself without playing the discarded phrase.
+    probe_->set(hold, false);
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->get(&OutputProbe::destroyed), kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!QueuedSpeechEngine::workerStillRunning(), kTimeoutMs);
     QCOMPARE(probe_->playedCount(), std::size_t { 0 });
 }
 
@@ -482,6 +561,34 @@ void TestSpeechEngine::fallsBackToEspeakWhenFestivalCannotSpeak()
             && probe_->playedCount() == probe_->get(&OutputProbe::rendered).size(),
         kTimeoutMs);
     QVERIFY(probe_->playedCount() > 22050 / 2);
+    QCOMPARE(probe_->get(&OutputProbe::openedRate), 22050);
+}
+
+void TestSpeechEngine::festivalErrorHandsTheNextPhraseToEspeak()
+{
+    // A hook that fills Festival's heap while it reads any phrase with "boom" in it: SIOD runs out
+    // of storage inside Festival's C++ code, as a phrase of many long numbers made it do.
+    const QString runsOutOfStorage = R"((set! token_to_words (lambda (token name)
+        (if (string-matches name ".*boom.*") (let ((cells nil)) (while t (set! cells (cons name cells)))))
+        (english_token_to_words token name))))";
+    std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
+    voices.push_back(std::make_unique<FestivalSynthesizer>(
+        QString::fromLatin1(FestivalSynthesizer::kProgramVoice), runsOutOfStorage));
+    voices.push_back(std::make_unique<RecordingSynthesizer>(probe_));
+    engine_ = std::make_unique<QueuedSpeechEngine>(std::move(voices), std::make_unique<FakeOutput>(probe_));
+    say(*engine_, { "standard mode" });
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->playedCount() > 32000 / 2, kTimeoutMs);
+    QCOMPARE(probe_->get(&OutputProbe::openedRate), 32000);
+
+    // The phrase Festival fails on is lost; eSpeak says the ones after it.
+    say(*engine_, { "7 plus boom", "click flashcard", "addition" });
+    const auto endsWithRendered = [this] {
+        const std::vector<int16_t> played = probe_->get(&OutputProbe::played);
+        const std::vector<int16_t> rendered = probe_->get(&OutputProbe::rendered);
+        return probe_->get(&OutputProbe::phrasesRendered) == 2 && played.size() >= rendered.size()
+            && std::equal(rendered.rbegin(), rendered.rend(), played.rbegin());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(endsWithRendered(), kTimeoutMs);
     QCOMPARE(probe_->get(&OutputProbe::openedRate), 22050);
 }
 
