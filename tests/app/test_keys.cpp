@@ -170,7 +170,8 @@ void KeysTest::tabWalksTheButtonsThatSpaceAndEnterPress()
 {
     TestWindow t;
     frmMath& w = t.w();
-    QApplication::setActiveWindow(&w);
+    w.show();
+    w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget(), w.lblClickMe);
     const auto key = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
