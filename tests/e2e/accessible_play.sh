@@ -22,10 +22,8 @@ for ((i = 0; i < 300; i++)); do
 done
 [ -e "$E2E_WORK/listening" ] || die "the AT-SPI client listens"
 
-start_program
-wait_window 60 || die "the window is mapped"
-wait_phrase "welcome to numivox, standard mode. click on flashcard to begin" 0 60 || die "the welcome is logged"
-xdotool windowfocus --sync "$WIN" || die "the window takes the keyboard focus"
+start_welcomed
+focus_window
 echo "$APP_PID $APP_LOG" >"$E2E_WORK/program"
 wait "$PLAYER_PID" || fail "the round through AT-SPI (above)"
 

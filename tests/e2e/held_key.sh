@@ -37,10 +37,8 @@ step "the X server repeats a held key"
 xset r on
 check "xset reports key repeat on" bash -c "xset q | grep -q 'auto repeat: *on'"
 
-start_program
-wait_window 60 || die "the window is mapped"
-wait_phrase "welcome to numivox, standard mode. click on flashcard to begin" 0 60 || die "the welcome is logged"
-xdotool windowfocus --sync "$WIN" || die "the window takes the keyboard focus"
+start_welcomed
+focus_window
 
 step "minus held"
 since=$(phrase_count)

@@ -11,11 +11,8 @@ use_test_sink_or_silence
 
 WRONG="wrong answer, try again"
 
-start_program
-wait_window 60 || die "the window is mapped"
-wait_phrase "welcome to numivox, standard mode. click on flashcard to begin" 0 60 || die "the welcome is logged"
-# With no window manager the keyboard goes where the focus is put.
-xdotool windowfocus --sync "$WIN" || die "the window takes the keyboard focus"
+start_welcomed
+focus_window
 
 step "I, then Space: interactive mode and a problem"
 since=$(phrase_count)

@@ -122,6 +122,19 @@ start_program() {
     WIN=""
 }
 
+# start_welcomed [VARIABLE=VALUE...]: starts the program and waits for its window and its welcome;
+# the test ends when either does not come.
+start_welcomed() {
+    start_program "$@"
+    wait_window 60 || die "the window is mapped"
+    wait_phrase "welcome to numivox, standard mode. click on flashcard to begin" 0 60 || die "the welcome is logged"
+}
+
+# focus_window: gives WIN the keyboard; with no window manager the keys go where the focus is put.
+focus_window() {
+    xdotool windowfocus --sync "$WIN" || die "the window takes the keyboard focus"
+}
+
 # True while the program runs (a process that ended but was not waited for yet is a zombie).
 app_alive() {
     [ -n "$APP_PID" ] || return 1

@@ -30,9 +30,7 @@ WRONG="wrong answer, try again"
 # is_sum_answer PHRASE: a whole number an addition of two numbers from 0 to 12 can give.
 is_sum_answer() { matches "$1" '[0-9]+' && (($1 <= 24)); }
 
-start_program
-wait_window 60 || die "the window is mapped"
-wait_phrase "welcome to numivox, standard mode. click on flashcard to begin" 0 60 || die "the welcome is logged"
+start_welcomed
 
 step "standard mode: deal, then reveal"
 since=$(phrase_count)
