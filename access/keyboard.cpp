@@ -189,7 +189,7 @@ bool Keyboard::press(const QKeyEvent& event)
         if (isRepeat(event))
             break;
         QWidget* control = m_window.findChild<QWidget*>(QLatin1String(binding.control));
-        if (!control || !control->isVisibleTo(&m_window) || !control->isEnabled())
+        if (!AccessibleTree::canClick(control))
             continue;
         if (binding.entry && !chooseEntry(control, binding.entry))
             continue;

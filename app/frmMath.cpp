@@ -183,7 +183,7 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     bindControls();
     applyStacking();
     connectHandlers();
-    // Both belong to the window and go with it.
+    // They belong to the window and go with it.
     new Keyboard(*this);
     new AccessibleNames(*this);
     new FocusChain(*this);
