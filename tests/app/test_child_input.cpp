@@ -2,6 +2,7 @@
 #include "app/controls/label.h"
 #include "app/controls/picture.h"
 #include "app/controls/tick_timer.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QComboBox>
@@ -10,7 +11,8 @@
 
 namespace {
 
-const QString WrongAnswer = QStringLiteral("wrong answer, try again");
+using PhraseTable::RevealHint;
+using PhraseTable::WrongAnswer;
 
 // Mouse input handed to Qt the way the platform hands it over, so Qt itself decides what is a
 // double-click (press, release, double-click, release) and which control each event reaches.
@@ -117,15 +119,25 @@ void ChildInputTest::doubleClickIsOneClick_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("gapMs");
     QTest::addColumn<QStringList>("spoken");
+    QTest::addColumn<bool>("speechOff"); // what the loudspeaker shows afterwards
 
     const QStringList wrong { WrongAnswer };
     const QStringList standard { QStringLiteral("standard mode"), QStringLiteral("click flashcard") };
-    QTest::newRow("wrong answer, double") << "wrong answer" << 80 << wrong;
-    QTest::newRow("wrong answer, apart") << "wrong answer" << 1500 << wrong + wrong;
-    QTest::newRow("Standard button, double") << "lblStandard" << 80 << standard;
-    QTest::newRow("Standard button, apart") << "lblStandard" << 1500 << standard + standard;
+    const QStringList minus { QStringLiteral("subtraction") };
+    const QStringList fiveSeconds { QStringLiteral("timer mode"), QStringLiteral("5 seconds.") };
+    QTest::newRow("wrong answer, double") << "wrong answer" << 80 << wrong << false;
+    QTest::newRow("wrong answer, apart") << "wrong answer" << 1500 << wrong + wrong << false;
+    QTest::newRow("Standard button, double") << "lblStandard" << 80 << standard << false;
+    QTest::newRow("Standard button, apart") << "lblStandard" << 1500 << standard + standard << false;
     // The card shows 12 + 12 = 24: one click deals, and the second press must not reveal.
-    QTest::newRow("revealed card, double") << "lblClickMe" << 80 << QStringList { "click flash card for answer" };
+    QTest::newRow("revealed card, double") << "lblClickMe" << 80 << QStringList { RevealHint } << false;
+    QTest::newRow("operation picture, double") << "picMinus" << 80 << minus << false;
+    QTest::newRow("operation picture, apart") << "picMinus" << 1500 << minus + minus << false;
+    // Two clicks switch speech off and on again; one leaves it off.
+    QTest::newRow("loudspeaker, double") << "Picture1" << 80 << QStringList() << true;
+    QTest::newRow("loudspeaker, apart") << "Picture1" << 1500 << QStringList() << false;
+    QTest::newRow("timer entry, double") << "timer entry" << 80 << fiveSeconds << false;
+    QTest::newRow("timer entry, apart") << "timer entry" << 1500 << fiveSeconds + fiveSeconds << false;
 }
 
 void ChildInputTest::doubleClickIsOneClick()
@@ -133,22 +145,31 @@ void ChildInputTest::doubleClickIsOneClick()
     QFETCH(QString, control);
     QFETCH(int, gapMs);
     QFETCH(QStringList, spoken);
+    QFETCH(bool, speechOff);
 
     TestWindow t;
-    QWidget* target = t.w().findChild<QWidget*>(control);
+    frmMath& w = t.w();
+    QPoint at;
     if (control == QLatin1String("wrong answer")) {
-        t.w().lblInteractive_Click();
-        t.w().lblClickMe_Click();
-        target = wrongChoice(t.w());
+        w.lblInteractive_Click();
+        w.lblClickMe_Click();
+        at = centreOf(w, wrongChoice(w));
+    } else if (control == QLatin1String("timer entry")) {
+        w.lblTimer_Click();
+        at = entryOf(w, 3); // "5"
+    } else {
+        QWidget* target = w.findChild<QWidget*>(control);
+        QVERIFY(target);
+        at = centreOf(w, target);
     }
-    QVERIFY(target);
     t.speech.clear();
 
-    Mouse(&t.w()).twoClicks(centreOf(t.w(), target), gapMs);
+    Mouse(&w).twoClicks(at, gapMs);
 
     QCOMPARE(t.speech.phrases, spoken);
+    QCOMPARE(!w.Picture2->isHidden(), speechOff);
     if (control == QLatin1String("lblClickMe"))
-        QVERIFY(t.w().lbln3->isHidden());
+        QVERIFY(w.lbln3->isHidden());
 }
 
 void ChildInputTest::doubleClickOnBackgroundIsOneClick()
@@ -235,9 +256,7 @@ void ChildInputTest::wheelDoesNotChooseARange()
     auto* range = t.w().findChild<QComboBox*>(list);
     const int before = range->currentIndex();
     if (focused) {
-        t.w().show();
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QVERIFY(t.activate());
         range->setFocus();
     }
     QCOMPARE(range->hasFocus(), focused);

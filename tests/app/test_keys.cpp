@@ -3,6 +3,7 @@
 #include "app/controls/focus_button.h"
 #include "app/controls/label.h"
 #include "app/controls/picture.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ private slots:
 
 namespace {
 
-const QString RevealHint = QStringLiteral("click flash card for answer");
+using PhraseTable::RevealHint;
 
 void press(QWidget* target, Qt::Key key, bool autoRepeat)
 {
@@ -150,9 +151,7 @@ void KeysTest::tabWalksTheButtonsThatSpaceAndEnterPress()
 {
     TestWindow t;
     frmMath& w = t.w();
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(t.activate());
     QCOMPARE(QApplication::focusWidget(), w.lblClickMe);
     const auto key = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);

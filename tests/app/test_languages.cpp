@@ -378,11 +378,13 @@ void LanguagesTest::preferencesAreTriedInTurn_data()
     const QStringList french = { "fr", "fr-Latn-FR", "fr-FR" };
     QTest::newRow("German") << german << QStringList() << "de";
     QTest::newRow("Brazilian") << QStringList({ "pt-BR", "pt-Latn-BR", "pt" }) << QStringList() << "pt_BR";
-    QTest::newRow("Japanese") << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) << QStringList() << "en";
-    QTest::newRow("C") << QStringList({ "C" }) << QStringList() << "en";
+    QTest::newRow("Japanese, then German")
+        << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) + german << QStringList() << "de";
     QTest::newRow("Portugal's Portuguese") << QStringList({ "pt-PT", "pt-Latn-PT" }) << QStringList() << "pt";
     QTest::newRow("Portuguese") << QStringList({ "pt" }) << QStringList() << "pt";
-    QTest::newRow("British English") << QStringList({ "en-GB", "en-Latn-GB" }) << QStringList() << "en";
+    // English is the program's own language: it needs no translation, and comes first if preferred.
+    QTest::newRow("British English, then German")
+        << QStringList({ "en-GB", "en-Latn-GB" }) + german << QStringList() << "en";
     QTest::newRow("English, then German") << QStringList({ "en" }) + german << QStringList() << "en";
     QTest::newRow("unknown code, then German") << QStringList({ "xx", "C" }) + german << QStringList() << "de";
     QTest::newRow("German without its voice, then French") << german + french << QStringList({ "de_dict" }) << "fr";

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The child's language, end to end. With LANGUAGE=de the captions and the speech are German and
-# the sound server hears the welcome; a code no one knows before Russian gives Russian, whose
-# own letter keys choose the modes; with a
-# language Numivox has no translation for (Japanese) and with LANG=C the program is English
-# exactly, down to the pixels of its window.
+# The child's language, end to end. With LANGUAGE=de the captions and the speech are German, in the
+# German voice, and the sound server hears the welcome; a code no one knows before Russian gives
+# Russian, whose own letter keys choose the modes. The program is English exactly, in its English
+# voice and down to the pixels of its window, with a language it has no translation for (Japanese),
+# with LANG=C, with British English preferred before German, and with German when the machine has
+# no German voice: the text goes with the voice.
 # usage: language.sh NUMIVOX X_WINDOW_TOOL PHRASE_LENGTH
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -24,17 +25,26 @@ english_welcome="welcome to numivox, standard mode. click on flashcard to begin"
 german_welcome="Willkommen bei Numivox! Normales Spiel. Klick auf die Karte, dann geht es los."
 russian_welcome="Привет! Это Нумивокс. Обычная игра. Нажми на карточку, и начнём."
 
-# start_language NAME WELCOME VAR=value...: starts the program in that environment, waits for its
-# welcome and takes a screenshot NAME.png.
+english_voice="festival cmu_us_slt_arctic_hts|espeak-ng en-us.*"
+
+# first_voice: the voice the program first spoke with, as its speech log names it.
+first_voice() {
+    sed -n 's/^numivox\.speech\.voice: "\(.*\)"$/\1/p' "$APP_LOG" | head -n 1
+}
+
+# start_language NAME WELCOME VOICE VAR=value...: starts the program in that environment, waits for
+# its welcome, checks that the voice matches VOICE (a pattern) and takes a screenshot NAME.png.
 start_language() {
-    local name=$1 welcome=$2
-    shift 2
+    local name=$1 welcome=$2 voice=$3 deadline=$((SECONDS + 60))
+    shift 3
     step "$name ($*)"
-    start_program "$@"
+    start_program QT_LOGGING_RULES="numivox.speech.debug=true;numivox.speech.voice.debug=true" "$@"
     wait_window 60 || die "$name: the window is mapped"
     check "$name: the title is \"$E2E_TITLE\"" test "$(window_title)" = "$E2E_TITLE"
     wait_phrase "$welcome" 0 60 || die "$name: the welcome \"$welcome\" is logged (got: $(phrases | head -n 1))"
     pass "$name: the welcome is \"$welcome\""
+    while [ -z "$(first_voice)" ] && [ $SECONDS -lt $deadline ]; do sleep 0.2; done
+    check "$name: the voice is the language's own ($(first_voice))" matches "$(first_voice)" "$voice"
     screenshot "$E2E_WORK/$name.png"
 }
 
@@ -61,7 +71,7 @@ differing_pixels() {
 }
 
 [ $heard = yes ] && start_capture "$E2E_WORK/german.raw"
-start_language german "$german_welcome" LANGUAGE=de
+start_language german "$german_welcome" "espeak-ng de" LANGUAGE=de
 if [ $heard = yes ]; then
     # The voice may be any voice that reads German; what is heard must be a whole sentence's worth.
     wait_audio_settled "$E2E_WORK/german.raw" 1.5 60 || fail "the German welcome is heard and ends"
@@ -73,7 +83,7 @@ if [ $heard = yes ]; then
     stop_capture
 fi
 end_language german "Normales Spiel|klick auf die Karte"
-start_language russian "$russian_welcome" LANGUAGE=xx:ru
+start_language russian "$russian_welcome" "espeak-ng ru" LANGUAGE=xx:ru
 # Russian's own key for timer mode, Н ("На время"), typed as a Cyrillic letter.
 xdotool windowfocus --sync "$WIN" || die "russian: the window takes the keyboard focus"
 since=$(phrase_count)
@@ -84,14 +94,28 @@ else
     fail "russian: the key Н chooses timer mode"
 fi
 end_language russian "Обычная игра|нажми на карточку"
-start_language japanese "$english_welcome" LANGUAGE=ja
-end_language japanese "standard mode|click flashcard"
-start_language c "$english_welcome" LANG=C
+start_language c "$english_welcome" "$english_voice" LANG=C
 end_language c "standard mode|click flashcard"
+start_language japanese "$english_welcome" "$english_voice" LANGUAGE=ja
+end_language japanese "standard mode|click flashcard"
+start_language british "$english_welcome" "$english_voice" LANGUAGE=en_GB:de
+end_language british "standard mode|click flashcard"
+
+# eSpeak NG's data as installed, less the German dictionary: German's translation without its voice.
+installed=$(find /usr/lib /usr/share -maxdepth 2 -type d -name espeak-ng-data -print -quit)
+[ -n "$installed" ] || die "eSpeak NG's data is installed"
+mkdir -p "$E2E_WORK/espeak/espeak-ng-data"
+for entry in "$installed"/*; do
+    [ "${entry##*/}" = de_dict ] || ln -s "$entry" "$E2E_WORK/espeak/espeak-ng-data/"
+done
+start_language no_german_voice "$english_welcome" "$english_voice" LANGUAGE=de ESPEAK_DATA_PATH="$E2E_WORK/espeak"
+end_language no_german_voice "standard mode|click flashcard"
 
 step "the windows"
-check "Japanese and C show the very same English window" \
-    test "$(differing_pixels "$E2E_WORK/japanese.png" "$E2E_WORK/c.png")" = 0
+for name in japanese british no_german_voice; do
+    check "$name shows the very same English window as C" \
+        test "$(differing_pixels "$E2E_WORK/$name.png" "$E2E_WORK/c.png")" = 0
+done
 # The left column holds the captions "Modes", "Interactive", "Standard", "Timer" and the frame
 # title; the card's numbers are no text to translate.
 left=$(differing_pixels "$E2E_WORK/german.png" "$E2E_WORK/c.png" 125x280+0+0)

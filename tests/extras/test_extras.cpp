@@ -5,6 +5,7 @@
 #include "app/controls/tick_timer.h"
 #include "extras/web_address.h"
 #include "problems/number_text.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ using TestClicks::atTwips;
 
 namespace {
 
-const QString Greeting = QStringLiteral("tavika  writes, 1 plus 1 equals 2. is tavika, correct?");
+using PhraseTable::Greeting;
 
 // Both loudspeaker pictures lie here; a click reaches the one on show.
 const QPoint Loudspeaker = atTwips(1100, 7100);

@@ -2,28 +2,12 @@
 
 #include "app/controls/label.h"
 #include "app/controls/line_control.h"
-#include "support/test_window.h"
 
 #include <QTest>
-
-void clickCard(TestWindow& t)
-{
-    TestClicks::clickAt(t.w(), TestClicks::atTwips(4700, 3500));
-}
-
-double valueOf(const Label* label)
-{
-    return label->caption().toDouble();
-}
 
 QString sumOfCard(const frmMath& w)
 {
     return QString::number(valueOf(w.lbln1) + valueOf(w.lbln2));
-}
-
-QList<Label*> choices(const frmMath& w)
-{
-    return { w.lbl1, w.lbl2, w.lbl3, w.lbl4, w.lbl5, w.lbl6 };
 }
 
 Label* choiceReading(const frmMath& w, const QString& value)

@@ -1,13 +1,14 @@
 #include "app/colours.h"
 #include "app/controls/label.h"
 #include "play_checks.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QTest>
 
 namespace {
 
-const QString WrongAnswer = QStringLiteral("wrong answer, try again");
+using PhraseTable::WrongAnswer;
 
 QList<Label*> choicesNotReading(const frmMath& w, const QString& value)
 {

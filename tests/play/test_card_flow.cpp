@@ -4,6 +4,7 @@
 #include "app/controls/line_control.h"
 #include "app/controls/picture.h"
 #include "play_checks.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QTest>
@@ -12,9 +13,10 @@
 
 namespace {
 
-const QString RevealHint = QStringLiteral("click flash card for answer");
-const QString ContinueHint = QStringLiteral("click flash card to continue");
-const QString AnswerHint = QStringLiteral("click on correct answer to the right");
+using PhraseTable::AnswerHint;
+using PhraseTable::ContinueHint;
+using PhraseTable::RevealHint;
+
 const QString DealPrompt = QStringLiteral("click answer to the right =====>");
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/card_reading.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,15 +13,11 @@
 class Label;
 class frmMath;
 
-// What the tests of the problems read off a window: the four operations, the value of a
-// caption, the six possible answers.
+// What the tests of the problems read off a window: the four operations, a possible answer by
+// its position (1 to 6).
 extern const QStringList AllOperations;
 
-double valueOf(const Label* label);
-
-Label* choice(frmMath& w, int position);
-
-QStringList choiceCaptions(frmMath& w);
+Label* choice(const frmMath& w, int position);
 
 bool isPlainWholeNumber(const QString& caption);
 

@@ -1,25 +1,15 @@
 #include "settings_checks.h"
 
 #include "app/controls/label.h"
-#include "support/test_window.h"
+#include "app/frmMath.h"
 
 #include <QTest>
 
 #include <cmath>
 
-void clickCard(TestWindow& t)
-{
-    TestClicks::clickAt(t.w(), TestClicks::atTwips(4700, 3500));
-}
-
 QWidget* control(frmMath& w, const QString& name)
 {
     return w.findChild<QWidget*>(name);
-}
-
-double valueOf(const Label* label)
-{
-    return label->caption().toDouble();
 }
 
 double answerOf(const QString& sign, double a, double b)
@@ -31,19 +21,6 @@ double answerOf(const QString& sign, double a, double b)
     if (sign == QLatin1String("x"))
         return a * b;
     return a / b;
-}
-
-QList<Label*> choices(const frmMath& w)
-{
-    return { w.lbl1, w.lbl2, w.lbl3, w.lbl4, w.lbl5, w.lbl6 };
-}
-
-QStringList choiceCaptions(const frmMath& w)
-{
-    QStringList captions;
-    for (const Label* choice : choices(w))
-        captions << choice->caption();
-    return captions;
 }
 
 void verifyDealtCard(const frmMath& w, double low, double high)

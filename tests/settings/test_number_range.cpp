@@ -3,6 +3,7 @@
 #include "app/controls/label.h"
 #include "app/controls/picture.h"
 #include "settings_checks.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QApplication>
@@ -11,17 +12,8 @@
 
 namespace {
 
-const QString RangeComplaint
-    = QStringLiteral("ut,oh, the minimum number must be less than or equal to the maximum number  ");
-const QString WrongAnswer = QStringLiteral("wrong answer, try again");
-
-// The focus only lands where a test can see it in the active window.
-void activate(TestWindow& t)
-{
-    t.w().show();
-    t.w().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&t.w()));
-}
+using PhraseTable::RangeComplaint;
+using PhraseTable::WrongAnswer;
 
 // A user's choice in a range list, made while the list has the focus.
 void chooseEntry(frmMath& w, const QString& list, const QString& entry)
@@ -93,7 +85,7 @@ void NumberRangeTest::acceptedRanges()
 
     TestWindow t;
     frmMath& w = t.w();
-    activate(t);
+    QVERIFY(t.activate());
     for (const QString& choice : choices) {
         chooseEntry(w, choice.section(QLatin1Char('='), 0, 0), choice.section(QLatin1Char('='), 1));
         QVERIFY(w.cmdDummy->hasFocus());
@@ -118,7 +110,7 @@ void NumberRangeTest::refusedMinimumKeepsTheRangeInForce()
 {
     TestWindow t;
     frmMath& w = t.w();
-    activate(t);
+    QVERIFY(t.activate());
     const int drawsBefore = t.random.draws;
 
     chooseEntry(w, QStringLiteral("cmbMinNum"), QStringLiteral("15"));
@@ -191,7 +183,7 @@ void NumberRangeTest::keyboardChoiceRunsTheHandlerOnce()
 {
     TestWindow t;
     frmMath& w = t.w();
-    activate(t);
+    QVERIFY(t.activate());
     w.cmbMaxNum->setFocus();
     QVERIFY(w.cmbMaxNum->hasFocus());
 
@@ -209,7 +201,7 @@ void NumberRangeTest::refusedRangeInInteractiveModeKeepsTheRightAnswerRight()
 {
     TestWindow t;
     frmMath& w = t.w();
-    activate(t);
+    QVERIFY(t.activate());
     TestClicks::click(w.picMinus);
     w.lblInteractive_Click();
     t.random.script({ 0.7, 0.31 }); // 9 - 4

@@ -81,7 +81,8 @@ void TestEngineVoices::fallsBackToEspeakWhenFestivalCannotSpeak()
 void TestEngineVoices::festivalErrorHandsTheNextPhraseToEspeak()
 {
     // A hook that fills Festival's heap while it reads any phrase with "boom" in it: SIOD runs out
-    // of storage inside Festival's C++ code, as a phrase of many long numbers made it do.
+    // of storage inside Festival's C++ code, as a phrase of many long numbers made it do. Festival's
+    // own evaluation catches that error and reports the phrase as failed.
     const QString runsOutOfStorage = R"((set! token_to_words (lambda (token name)
         (if (string-matches name ".*boom.*") (let ((cells nil)) (while t (set! cells (cons name cells)))))
         (english_token_to_words token name))))";

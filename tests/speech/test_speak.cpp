@@ -2,6 +2,7 @@
 #include "app/controls/frame.h"
 #include "app/controls/label.h"
 #include "problems/number_text.h"
+#include "support/phrase_table.h"
 #include "support/test_window.h"
 
 #include <QLoggingCategory>
@@ -10,9 +11,8 @@
 
 namespace {
 
-const QString Complaint
-    = QStringLiteral("ut,oh, the minimum number must be less than or equal to the maximum number  ");
-const QString Greeting = QStringLiteral("tavika  writes, 1 plus 1 equals 2. is tavika, correct?");
+using PhraseTable::Greeting;
+using PhraseTable::RangeComplaint;
 
 // The messages of the speech log, caught on their way to the test's own handler.
 QStringList* speechLog = nullptr;
@@ -117,7 +117,7 @@ void SpeakTest::phrasesKeepTheirBlanks_data()
 {
     QTest::addColumn<QString>("occasion");
     QTest::addColumn<QString>("phrase");
-    QTest::newRow("minimum above maximum") << "complaint" << Complaint;
+    QTest::newRow("minimum above maximum") << "complaint" << RangeComplaint;
     QTest::newRow("time chosen") << "seconds"
                                  << "4 seconds.";
     QTest::newRow("greeting") << "greeting" << Greeting;
@@ -160,11 +160,11 @@ void SpeakTest::phrasesReachingTheEngineAreLogged()
     QTest::ignoreMessage(
         QtDebugMsg, "\"ut,oh, the minimum number must be less than or equal to the maximum number  \"");
     t.w().Speak(Greeting);
-    t.w().Speak(Complaint);
+    t.w().Speak(RangeComplaint);
     t.w().muteFlag = QStringLiteral("x");
     t.w().Speak(QStringLiteral("standard mode"));
 
-    QCOMPARE(log, (QStringList { '"' + Greeting + '"', '"' + Complaint + '"' }));
+    QCOMPARE(log, (QStringList { '"' + Greeting + '"', '"' + RangeComplaint + '"' }));
 }
 
 QTEST_MAIN(SpeakTest)

@@ -7,6 +7,15 @@
 // from numbers. Tests check what was said against it; the speech benchmark says its samples.
 namespace PhraseTable {
 
+// The fixed phrases that tests of several parts of the program wait for.
+inline const QString RevealHint = QStringLiteral("click flash card for answer");
+inline const QString ContinueHint = QStringLiteral("click flash card to continue");
+inline const QString AnswerHint = QStringLiteral("click on correct answer to the right");
+inline const QString WrongAnswer = QStringLiteral("wrong answer, try again");
+inline const QString RangeComplaint
+    = QStringLiteral("ut,oh, the minimum number must be less than or equal to the maximum number  ");
+inline const QString Greeting = QStringLiteral("tavika  writes, 1 plus 1 equals 2. is tavika, correct?");
+
 inline const QStringList& fixedPhrases()
 {
     static const QStringList phrases = {
@@ -17,16 +26,16 @@ inline const QStringList& fixedPhrases()
         "click possible answers to the right",
         "first choose a timer value in seconds",
         "timer mode",
-        "click flash card for answer",
-        "click flash card to continue",
-        "click on correct answer to the right",
-        "wrong answer, try again",
+        RevealHint,
+        ContinueHint,
+        AnswerHint,
+        WrongAnswer,
         "addition",
         "subtraction",
         "multiplication",
         "division",
-        "ut,oh, the minimum number must be less than or equal to the maximum number  ",
-        "tavika  writes, 1 plus 1 equals 2. is tavika, correct?",
+        RangeComplaint,
+        Greeting,
     };
     return phrases;
 }

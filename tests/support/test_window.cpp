@@ -15,6 +15,13 @@ TestWindow::TestWindow(bool load)
     }
 }
 
+bool TestWindow::activate()
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
 namespace TestClicks {
 
 QPoint atTwips(int x, int y)

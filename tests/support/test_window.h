@@ -23,6 +23,10 @@ struct TestWindow
     explicit TestWindow(bool load = true);
 
     frmMath& w() { return *window; }
+
+    // Shows the window and makes it the active one, where the keyboard focus lands; false if
+    // the window system never activates it.
+    bool activate();
 };
 
 namespace TestClicks {
