@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The program on desktops as users have them: the title bar a window manager gives a window that
 # cannot grow, a large system font from a platform theme, and a native Wayland session in weston.
+# What weston cannot give this test: a click on the maximize button Qt draws in its own title bar.
+# weston 10 (Debian 12) answers it with a maximized size that Qt 6.4 does not take, and ends the
+# program with a protocol error; weston 14 (Debian 13) ignores it. So it is not clicked here.
 # usage: desktops.sh NUMIVOX X_WINDOW_TOOL PHRASE_LENGTH
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -108,9 +111,15 @@ wait_phrase "$WELCOME" 0 60 || die "the welcome is logged"
 pass "the welcome is logged"
 check "its window is a Wayland toplevel with the title" \
     grep -qF "set_title(\"$E2E_TITLE\")" "$APP_LOG"
-check "of fixed size: 774 x 550 at least and at most" \
-    test "$(grep -oE 'set_(min|max)_size\([0-9]+, [0-9]+\)' "$APP_LOG" | sort -u | tr '\n' ' ')" = \
-    "set_max_size(774, 550) set_min_size(774, 550) "
+# last_size REQUEST: the size the program last gave in that request, as "WIDTH, HEIGHT".
+last_size() { grep -oE "$1\\([0-9, ]+\\)" "$APP_LOG" | tail -n 1 | grep -oE '[0-9]+, [0-9]+\)$' | tr -d ')'; }
+min=$(last_size set_min_size)
+geometry=$(last_size set_window_geometry)
+check "of fixed size: as small as it may be ($min), as large ($(last_size set_max_size))" \
+    test -n "$min" -a "$min" = "$(last_size set_max_size)"
+# Qt 6.4 gives the client area's size, Qt 6.8 that of the window with its title bar.
+check "that of its client area, 774 x 550, or of the whole window ($geometry)" \
+    test -n "$min" -a \( "$min" = "774, 550" -o "$min" = "$geometry" \)
 check "it has no X window" test -z "$(xdotool search --name "$TITLE_REGEX" 2>/dev/null)"
 
 # weston's output is a window of the X server; the client area is where the window's colour is.
