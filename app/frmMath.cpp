@@ -173,6 +173,10 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     setWindowTitle(QString::fromLatin1(WindowLayout::Title));
     setWindowIcon(QIcon(Picture::load(QString::fromLatin1(WindowLayout::IconResource))));
     setFixedSize(toPixels(WindowLayout::ClientWidthTwips), toPixels(WindowLayout::ClientHeightTwips));
+    // The window cannot grow, so the title bar offers no maximize: window managers read these
+    // flags (on X11 as the window's Motif hints) to choose its buttons and what they may do.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Colours::toQColor(Colours::WindowBackground));
     pal.setColor(QPalette::WindowText, Colours::toQColor(Colours::WindowForeground));

@@ -22,6 +22,10 @@ namespace {
 
 const QString Comic = QStringLiteral("Comic Sans MS");
 const QString Times = QStringLiteral("Times New Roman");
+// The face and size Qt gives a desktop that names no font of its own, fixed here so that a
+// user's larger system font moves this caption no more than the others.
+const QString DesktopDefault = QStringLiteral("Sans Serif");
+constexpr double DesktopDefaultPoints = 9;
 constexpr int Left = Qt::AlignLeft;
 constexpr int Centre = Qt::AlignHCenter;
 constexpr int Right = Qt::AlignRight;
@@ -193,8 +197,11 @@ std::vector<Control> build()
             .font(Comic, 9.75)
             .align(Centre)
             .fitText());
-    c.push_back(
-        frame("frameChoices", 7260, 2010, 4545, 5430).caption("Frame1").back(Colours::WindowBackground).hidden());
+    c.push_back(frame("frameChoices", 7260, 2010, 4545, 5430)
+            .caption("Frame1")
+            .font(DesktopDefault, DesktopDefaultPoints)
+            .back(Colours::WindowBackground)
+            .hidden());
     c.push_back(label("Label4", 480, 60, 3375, 600)
             .in("frameChoices")
             .says(QT_TRANSLATE_NOOP("Phrases", "possible answers"))
