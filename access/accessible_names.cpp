@@ -51,16 +51,18 @@ std::array<Choice, 7> choices(const frmMath& w)
 }
 
 // Only texts that changed are set again: each change is announced to screen readers. The
-// control that has the focus changes quietly: Qt 6.4 tells its new name as a reference to the
-// control instead of a text, which makes Orca fail, and what changed on it is told as news.
+// control that has the focus changes quietly: Qt 6.4 tells a new name or description as a
+// reference to the control instead of a text, which makes Orca 43 fail; Orca 48 speaks the new
+// name with the control's role and key on top of the news. What changed on it is told as news.
 void describe(QWidget* control, const QString& name, const QString& description)
 {
     const QStringList keys = Keyboard::keyNames(control->objectName());
     const QString fullDescription = AccessibleTexts::withKeys(description, keys);
+    const bool quiet = control->hasFocus();
     AccessibleTree::setQuietTexts(control, name, fullDescription);
-    if (!control->hasFocus() && control->accessibleName() != name)
+    if (!quiet && control->accessibleName() != name)
         control->setAccessibleName(name);
-    if (!control->hasFocus() && control->accessibleDescription() != fullDescription)
+    if (!quiet && control->accessibleDescription() != fullDescription)
         control->setAccessibleDescription(fullDescription);
     const QString toolTip = keys.isEmpty() ? QString() : AccessibleTexts::keys(keys);
     if (control->toolTip() != toolTip)

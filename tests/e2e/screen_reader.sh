@@ -31,7 +31,20 @@ start_orca() {
     env -u PULSE_SINK PULSE_SERVER="unix:$E2E_WORK/no-sound-server" orca --replace --disable braille --disable braille-monitor --debug-file="$ORCA_LOG" \
         >"$E2E_WORK/orca.out" 2>&1 &
     ORCA_PID=$!
-    sleep 5
+    # Orca is ready once it listens to the program's events at the accessibility registry.
+    local address i
+    for ((i = 0; i < 600; i++)); do
+        address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
+        [ -n "$address" ] && dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
+            /org/a11y/atspi/registry org.a11y.atspi.Registry.GetRegisteredEvents 2>/dev/null |
+            grep -qi 'focus' && break
+        kill -0 "$ORCA_PID" 2>/dev/null || die "Orca starts"
+        sleep 0.1
+    done
+    ((i < 600)) || die "Orca listens within 60 s"
+    # Its own greeting is said before it reads the window.
+    sleep 1
 }
 
 # Orca quits by itself when the setting goes false; its log is whole only then.
@@ -122,8 +135,9 @@ check "the loudspeaker switched off and on is told" grep -q 'speech off.*' "$E2E
 grep -q 'speech on' "$E2E_WORK/said.txt" || fail "speech switched on is told"
 
 step "keys named once and right"
-check "the card is named with its key Space (\"$(grep -m1 'push button' "$E2E_WORK/said.txt")\")" \
-    grep -q '^12 plus 12 equals 24 push button Space\.' "$E2E_WORK/said.txt"
+# Orca 43 says "push button Space." at once, Orca 48 "button." and then "Space ...".
+check "the card is named with its key Space" \
+    grep -qE '12 plus 12 equals 24 (push )?button\.? Space' <<<"$all_said"
 if grep -qE 'push button (Enter|Return)|Space, Return, Enter push|^e\.$|star' "$E2E_WORK/said.txt"; then
     fail "no key named in a wrong field"
 else
@@ -137,7 +151,14 @@ if echo "$after_timer" | grep -qiE 'list item|List with'; then
 else
     pass "the timer list is not announced as focused when a digit chooses the time"
 fi
-check "where-am-I after S names the card" bash -c "echo \"\$1\" | tail -n 3 | grep -q 'push button Space'" _ "$after_timer"
+# Where-am-I after S reads the card, the button whose key is Space, and not the list.
+check "where-am-I after S names the card" grep -qE "(push )?button\.? Space" <<<"$(tail -n 3 <<<"$after_timer" | tr '\n' ' ')"
+
+step "each card reaches Orca once"
+# The card is read as a button only when it takes the focus and for where-am-I (three times);
+# a change of its name must not be spoken on top of the news.
+reads=$(grep -cE '^[0-9]+ [a-z ]+ [0-9]+( equals [0-9]+)? (push )?button' "$E2E_WORK/said.txt")
+check "the card is read as a button $reads times, at most 3" test "$reads" -le 3
 
 step "Orca had no errors"
 check "no traceback in Orca's log ($(grep -ac Traceback "$ORCA_LOG"))" test "$(grep -ac Traceback "$ORCA_LOG")" = 0
