@@ -50,14 +50,19 @@ std::array<Choice, 7> choices(const frmMath& w)
     } };
 }
 
-// Only texts that changed are set again: each change is announced to screen readers.
+// Only texts that changed are set again: each change is announced to screen readers. The
+// control that has the focus changes quietly: Qt 6.4 tells a new name or description as a
+// reference to the control instead of a text, which makes Orca 43 fail; Orca 48 speaks the new
+// name with the control's role and key on top of the news. What changed on it is told as news.
 void describe(QWidget* control, const QString& name, const QString& description)
 {
     const QStringList keys = Keyboard::keyNames(control->objectName());
-    if (control->accessibleName() != name)
-        control->setAccessibleName(name);
     const QString fullDescription = AccessibleTexts::withKeys(description, keys);
-    if (control->accessibleDescription() != fullDescription)
+    const bool quiet = control->hasFocus();
+    AccessibleTree::setQuietTexts(control, name, fullDescription);
+    if (!quiet && control->accessibleName() != name)
+        control->setAccessibleName(name);
+    if (!quiet && control->accessibleDescription() != fullDescription)
         control->setAccessibleDescription(fullDescription);
     const QString toolTip = keys.isEmpty() ? QString() : AccessibleTexts::keys(keys);
     if (control->toolTip() != toolTip)
@@ -73,6 +78,7 @@ AccessibleNames::AccessibleNames(frmMath& window)
 {
     for (Label* answer : { window.lbl1, window.lbl2, window.lbl3, window.lbl4, window.lbl5, window.lbl6 })
         connect(answer, &Label::backColourSet, this, &AccessibleNames::answerJudged);
+    connect(m_announcer, &Announcer::aboutToSpeak, this, &AccessibleNames::refresh);
     window.installEventFilter(this);
     refresh();
 }
@@ -139,6 +145,7 @@ void AccessibleNames::answerJudged(int colour)
 
 void AccessibleNames::followStates()
 {
+    QString switched;
     for (const AccessibleTree::Node& node : AccessibleTree::nodes()) {
         if (!node.marker)
             continue;
@@ -154,9 +161,15 @@ void AccessibleNames::followStates()
                 changed.checked = true;
             QAccessibleStateChangeEvent event(button, changed);
             QAccessible::updateAccessibility(&event);
+            if (node.kind == AccessibleTree::Kind::SpeechSwitch && button == m_window.Picture1)
+                switched = marked ? AccessibleTexts::speechOn() : AccessibleTexts::speechOff();
         }
         m_marked.insert(button, marked);
     }
+    // Switching the program's voice is said by the screen reader that speaks for it, also when
+    // the voice goes off.
+    if (!switched.isEmpty() && m_announcer->screenReaderSpeaks())
+        m_announcer->speak(switched);
 }
 
 void AccessibleNames::refresh()
@@ -168,8 +181,10 @@ void AccessibleNames::refresh()
     for (Label* choice : { w.lbl1, w.lbl2, w.lbl3, w.lbl4, w.lbl5, w.lbl6 })
         describe(choice, AccessibleTexts::answer(choice->caption()), AccessibleTexts::answerDescription());
     describe(w.frameChoices, spoken(w.Label4->caption()), QString());
-    describe(w.frmSet, spoken(w.frmSet->title()), QString());
-    describe(w.frameTimer, spoken(w.frameTimer->title()), QString());
+    // The frames' titles are written for the eye ("Min/Max Number"); read out, they say what
+    // the lists inside are for.
+    describe(w.frmSet, AccessibleTexts::rangeGroup(), QString());
+    describe(w.frameTimer, AccessibleTexts::timerList(), QString());
 
     for (const Choice& choice : choices(w))
         describe(choice.button, choice.name, choice.description);

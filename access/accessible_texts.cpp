@@ -82,6 +82,11 @@ QString AccessibleTexts::rangeDescription()
     return tr("The numbers on the cards go from the smallest to the largest number");
 }
 
+QString AccessibleTexts::rangeGroup()
+{
+    return tr("smallest and largest number");
+}
+
 QString AccessibleTexts::greetingPicture()
 {
     return tr("Tavika at the chalkboard");

@@ -34,6 +34,7 @@ public:
     static QString smallestNumber();
     static QString largestNumber();
     static QString rangeDescription();
+    static QString rangeGroup();
 
     static QString greetingPicture();
     static QString greetingDescription();

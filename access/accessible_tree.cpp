@@ -14,6 +14,9 @@ namespace {
 
 using K = Kind;
 
+constexpr char QuietName[] = "numivoxAccessibleName";
+constexpr char QuietDescription[] = "numivoxAccessibleDescription";
+
 // The window's controls in the order a child reads them: the card and what lies to its right,
 // the operations and range above them, then the left column from the top, the link last.
 const QList<Node> Nodes = {
@@ -44,6 +47,7 @@ const QList<Node> Nodes = {
     { "Label2", K::Link },
     { "cmdDummy", K::Other },
     { "announcer", K::Notification },
+    { "announcerTwin", K::Notification },
 };
 
 QWidget* windowControl(const QWidget* control, const char* name)
@@ -102,6 +106,15 @@ public:
         }
     }
 
+    QString text(QAccessible::Text t) const override
+    {
+        const char* quiet = t == QAccessible::Name ? QuietName
+            : t == QAccessible::Description        ? QuietDescription
+                                                   : nullptr;
+        const QVariant text = quiet ? widget()->property(quiet) : QVariant();
+        return text.isValid() ? text.toString() : QAccessibleWidget::text(t);
+    }
+
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -145,9 +158,15 @@ public:
         QMetaObject::invokeMethod(control, [control] { click(control); }, Qt::QueuedConnection);
     }
 
+    // AT-SPI reads the fields as "mnemonic;sequence;shortcut", and screen readers speak each
+    // field differently: the control's first key is its shortcut, the only field given. The
+    // description names every key.
     QStringList keyBindingsForAction(const QString& actionName) const override
     {
-        return actionName == pressAction() ? Keyboard::keyNames(widget()->objectName()) : QStringList();
+        const QStringList keys = Keyboard::keyNames(widget()->objectName());
+        if (actionName != pressAction() || keys.isEmpty())
+            return {};
+        return { QString(), QString(), keys.first() };
     }
 };
 
@@ -233,6 +252,12 @@ bool click(QWidget* control)
     else
         return false;
     return true;
+}
+
+void setQuietTexts(QWidget* control, const QString& name, const QString& description)
+{
+    control->setProperty(QuietName, name);
+    control->setProperty(QuietDescription, description);
 }
 
 void install()

@@ -49,6 +49,10 @@ bool canClick(const QWidget* control);
 // Does what a click on the label or picture does, when it could be made now.
 bool click(QWidget* control);
 
+// The name and description assistive technology reads for a label or picture, set without
+// telling it of the change.
+void setQuietTexts(QWidget* control, const QString& name, const QString& description);
+
 // Makes the window's controls answer to assistive technology as above. Called once for the
 // application; the window's own controls are found by their names.
 void install();

@@ -5,6 +5,7 @@
 #include "app/controls/picture.h"
 #include "app/frmMath.h"
 
+#include <QApplication>
 #include <QEvent>
 
 FocusChain::FocusChain(frmMath& window)
@@ -19,6 +20,7 @@ FocusChain::FocusChain(frmMath& window)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+    connect(qApp, &QApplication::focusChanged, this, &FocusChain::focusMoved);
     for (QWidget* speaker : { static_cast<QWidget*>(window.Picture1), static_cast<QWidget*>(window.Picture2) })
         speaker->installEventFilter(this);
 }
@@ -47,4 +49,16 @@ bool FocusChain::eventFilter(QObject* watched, QEvent* event)
         m_handOver = nullptr;
     }
     return false;
+}
+
+void FocusChain::focusMoved(QWidget* old, QWidget* now)
+{
+    // Qt has already moved the focus on from a control that was hidden or disabled.
+    if (!old || old->window() != &m_window || m_handOver || !AccessibleTree::find(old))
+        return;
+    if (old->isEnabled() && old->isVisibleTo(&m_window))
+        return;
+    QWidget* card = m_window.lblClickMe;
+    if (now != card && AccessibleTree::canClick(card))
+        card->setFocus(Qt::OtherFocusReason);
 }

@@ -6,6 +6,7 @@
 #include "app/frmMath.h"
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListWidget>
 
@@ -89,7 +90,9 @@ bool chooseEntry(QWidget* control, const char* entry)
         = list ? list->findItems(QString::fromLatin1(entry), Qt::MatchExactly) : QList<QListWidgetItem*>();
     if (found.isEmpty())
         return false;
-    list->setCurrentItem(found.first(), QItemSelectionModel::ClearAndSelect);
+    // Only selected: Qt tells assistive technology that the focus is in a list whose current
+    // entry the program sets, while the keyboard focus stays where it was.
+    list->selectionModel()->select(list->indexFromItem(found.first()), QItemSelectionModel::ClearAndSelect);
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "access/screen_reader_voice.h"
 #include "app/event_pump.h"
 #include "app/frmMath.h"
 #include "app/language.h"
@@ -5,6 +6,7 @@
 #include "speech/speech_actions.h"
 #include "speech/speech_engine.h"
 #include "speech/speech_voices.h"
+#include "speech/switched_speech_engine.h"
 
 #include <QStyleFactory>
 
@@ -16,10 +18,12 @@ namespace {
 // The window from start to close; returns the program's exit status.
 int play(QApplication& app, const QString& language)
 {
-    const std::unique_ptr<SpeechEngine> speech = createSystemSpeechEngine(language);
+    const std::unique_ptr<SpeechEngine> ownVoice = createSystemSpeechEngine(language);
+    SwitchedSpeechEngine speech(*ownVoice);
     ClockRandomSource random;
     ApplicationEventPump pump;
-    frmMath window(*speech, random, pump);
+    frmMath window(speech, random, pump);
+    (new ScreenReaderVoice(window, speech))->followDesktop();
     window.Form_Load();
     // Closing the window during the start-up pause ends the program before the event
     // loop was ever entered.

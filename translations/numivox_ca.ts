@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tabulador: ves al botó següent. Espai o Retorn: prem-lo. F1: torna a escoltar les tecles.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>el número més petit i el més gran</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

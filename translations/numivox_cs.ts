@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tabulátor: jdi na další tlačítko. Mezerník nebo Enter: zmáčkni ho. F1: poslechni si klávesy znovu.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>nejmenší a největší číslo</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

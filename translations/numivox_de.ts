@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: zum nächsten Knopf. Leertaste oder Eingabe: drück ihn. F1: hör die Tasten noch einmal.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>kleinste und größte Zahl</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: πήγαινε στο επόμενο κουμπί. Διάστημα ή Enter: πάτησέ το. F1: άκου ξανά τα πλήκτρα.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>ο μικρότερος και ο μεγαλύτερος αριθμός</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: ve al botón siguiente. Espacio o Intro: púlsalo. F1: escucha otra vez las teclas.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>el número más pequeño y el más grande</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

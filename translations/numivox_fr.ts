@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab : va au bouton suivant. Espace ou Entrée : appuie dessus. F1 : écoute encore les touches.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>le plus petit et le plus grand nombre</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

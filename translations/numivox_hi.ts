@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>टैब: अगले बटन पर जाओ। स्पेस या एंटर: उसे दबाओ। F1: कुंजियाँ फिर से सुनो।</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>सबसे छोटी और सबसे बड़ी संख्या</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: pindah ke tombol berikutnya. Spasi atau Enter: tekan tombolnya. F1: dengarkan lagi daftar tombol.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>angka terkecil dan terbesar</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

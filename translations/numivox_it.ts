@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: vai al pulsante dopo. Spazio o Invio: premilo. F1: ascolta di nuovo i tasti.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>il numero più piccolo e il più grande</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: naar de volgende knop. Spatie of Enter: druk erop. F1: hoor de toetsen nog een keer.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>kleinste en grootste getal</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: przejdź do następnego przycisku. Spacja lub Enter: naciśnij go. F1: posłuchaj klawiszy jeszcze raz.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>najmniejsza i największa liczba</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: vai para o botão seguinte. Espaço ou Enter: carrega nele. F1: ouve outra vez as teclas.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>o número mais pequeno e o maior</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

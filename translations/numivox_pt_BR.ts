@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: vá para o próximo botão. Espaço ou Enter: aperte o botão. F1: ouça as teclas de novo.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>o menor e o maior número</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

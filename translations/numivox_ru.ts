@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: иди к следующей кнопке. Пробел или Enter: нажми её. F1: послушай клавиши ещё раз.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>самое маленькое и самое большое число</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

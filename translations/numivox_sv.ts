@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tabb: gå till nästa knapp. Mellanslag eller Enter: tryck på den. F1: hör tangenterna igen.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>minsta och största talet</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: sonraki düğmeye git. Boşluk ya da Enter: ona bas. F1: tuşları yeniden dinle.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>en küçük ve en büyük sayı</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: переходь до наступної кнопки. Пробіл або Enter: натисни її. F1: послухай клавіші ще раз.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>найменше і найбільше число</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

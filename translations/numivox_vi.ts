@@ -104,6 +104,10 @@
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
         <translation>Tab: sang nút tiếp theo. Phím cách hoặc Enter: bấm nút đó. F1: nghe lại các phím.</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>số nhỏ nhất và số lớn nhất</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>

@@ -25,6 +25,8 @@ private slots:
     void openRangeListKeepsItsKeys();
     void controlQClosesTheWindow();
     void tabWalksTheButtonsThatSpaceAndEnterPress();
+    void focusLeavesADeadControlForTheCard_data();
+    void focusLeavesADeadControlForTheCard();
 };
 
 namespace {
@@ -184,6 +186,36 @@ void KeysTest::tabWalksTheButtonsThatSpaceAndEnterPress()
     QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(QApplication::focusWidget(), w.Picture1);
     QVERIFY(!marked(w.Picture1));
+}
+
+void KeysTest::focusLeavesADeadControlForTheCard_data()
+{
+    QTest::addColumn<QString>("mode"); // the key of the mode played
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("then"); // the key that hides or disables the focused control
+
+    QTest::newRow("timer list disabled by a mode") << "T" << "lstTimer" << "S";
+    QTest::newRow("an answer hidden by a mode") << "I" << "lbl3" << "T";
+    QTest::newRow("a range list disabled by a time") << "T" << "cmbMaxNum" << "3";
+}
+
+// The focus never stays on, or moves on to whatever follows, a control that was hidden or
+// disabled: it goes to the card, where the game goes on.
+void KeysTest::focusLeavesADeadControlForTheCard()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, focused);
+    QFETCH(QString, then);
+    TestWindow t;
+    frmMath& w = t.w();
+    QVERIFY(t.activate());
+    QTest::keyClicks(&w, mode);
+    auto* control = w.findChild<QWidget*>(focused);
+    control->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), control);
+    QTest::keyClicks(QApplication::focusWidget(), then);
+    QVERIFY(!control->isEnabled() || !control->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w.lblClickMe);
 }
 
 QTEST_MAIN(KeysTest)
