@@ -4,6 +4,7 @@
 #include "access/accessible_tree.h"
 #include "access/key_names.h"
 #include "app/frmMath.h"
+#include "problems/number_text.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -85,8 +86,9 @@ QWidget* focusedButton()
 bool chooseEntry(QWidget* control, const char* entry)
 {
     auto* list = qobject_cast<QListWidget*>(control);
-    const QList<QListWidgetItem*> found
-        = list ? list->findItems(QString::fromLatin1(entry), Qt::MatchExactly) : QList<QListWidgetItem*>();
+    const QList<QListWidgetItem*> found = list
+        ? list->findItems(NumberText::inShownDigits(QString::fromLatin1(entry)), Qt::MatchExactly)
+        : QList<QListWidgetItem*>();
     if (found.isEmpty())
         return false;
     list->setCurrentItem(found.first(), QItemSelectionModel::ClearAndSelect);
