@@ -180,10 +180,10 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     setPalette(pal);
     setAutoFillBackground(true);
     // A right-to-left reader gets the mirrored window: its lists open from the right, its captions
-    // keep to the right and its texts run from the right.
+    // keep to the right and its texts run from the right. Set once, with the places, which are
+    // fixed when the window is built: Qt would otherwise follow a translation installed later.
     const WindowLayout::Reading reading = WindowLayout::readingOfLanguage();
-    if (reading.rightToLeft)
-        setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(reading.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 
     buildControls(reading);
     bindControls();

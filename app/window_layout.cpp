@@ -249,8 +249,10 @@ void shift(Control& c, int by)
 void reflect(Control& c, int doubleAxis)
 {
     if (c.kind == Kind::Line) {
-        c.left = doubleAxis - c.left;
-        c.width = doubleAxis - c.width;
+        // The left end stays the first.
+        const int from = c.left;
+        c.left = doubleAxis - c.width;
+        c.width = doubleAxis - from;
         return;
     }
     c.left = doubleAxis - c.left - c.width;
