@@ -167,7 +167,7 @@
     <name>Phrases</name>
     <message>
         <source>click flashcard</source>
-        <translation>اِضغَط على البِطاقة</translation>
+        <translation>اِضغَط على البِطاقَةِ</translation>
     </message>
     <message>
         <source>click answer to the right =====&gt;</source>
@@ -179,7 +179,7 @@
         <translation>
             <numerusform>اِنتَظِر %1 ثانية</numerusform>
             <numerusform>اِنتَظِر %1 ثانية</numerusform>
-            <numerusform>اِنتَظِر %1 ثانية</numerusform>
+            <numerusform>اِنتَظِر %1 ثانيتين</numerusform>
             <numerusform>اِنتَظِر %1 ثَوانٍ</numerusform>
             <numerusform>اِنتَظِر %1 ثانية</numerusform>
             <numerusform>اِنتَظِر %1 ثانية</numerusform>
@@ -187,27 +187,27 @@
     </message>
     <message>
         <source>welcome to numivox, standard mode. click on flashcard to begin</source>
-        <translation>أهلًا بِكَ في نوميفوكس، اللُّعبة العاديّة. اِضغَط على البِطاقة لِتَبدَأ</translation>
+        <translation>أهلًا بِكَ في نوميفوكس، اللُّعْبَةُ العادِيَّةُ. اِضغَط على البِطاقَةِ لِتَبدَأ</translation>
     </message>
     <message>
         <source>standard mode</source>
-        <translation>اللُّعبة العاديّة</translation>
+        <translation>اللُّعْبَةُ العادِيَّةُ</translation>
     </message>
     <message>
         <source>interactive mode</source>
-        <translation>لُعبة الاِختيار</translation>
+        <translation>لُعْبَةُ الاِخْتِيارِ</translation>
     </message>
     <message>
         <source>click possible answers to the right</source>
-        <translation>اِضغَط على الأجوِبة على اليَسار</translation>
+        <translation>اِضغَط على الأَجْوِبَةِ على اليَسار</translation>
     </message>
     <message>
         <source>first choose a timer value in seconds</source>
-        <translation>اِختَر أوّلًا عَدَدَ الثَّواني</translation>
+        <translation>اِختَر أَوَّلًا عَدَدَ الثَّواني</translation>
     </message>
     <message>
         <source>timer mode</source>
-        <translation>لُعبة السّاعة</translation>
+        <translation>لُعْبَةُ السّاعَةِ</translation>
     </message>
     <message>
         <source>-</source>
@@ -219,21 +219,21 @@
         <source>%1 seconds.</source>
         <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
         <translation>
-            <numerusform>%1 ثانية.</numerusform>
-            <numerusform>%1 ثانية.</numerusform>
-            <numerusform>%1 ثانية.</numerusform>
+            <numerusform>%1 ثانِيَةً.</numerusform>
+            <numerusform>%1 ثانِيَةٌ.</numerusform>
+            <numerusform>%1 ثانِيَتانِ.</numerusform>
             <numerusform>%1 ثَوانٍ.</numerusform>
-            <numerusform>%1 ثانية.</numerusform>
-            <numerusform>%1 ثانية.</numerusform>
+            <numerusform>%1 ثانِيَةً.</numerusform>
+            <numerusform>%1 ثانِيَةٍ.</numerusform>
         </translation>
     </message>
     <message>
         <source>click flash card for answer</source>
-        <translation>اِضغَط على البِطاقة لِتَرى الجَواب</translation>
+        <translation>اِضغَط على البِطاقَةِ لِتَرى الجَواب</translation>
     </message>
     <message>
         <source>click flash card to continue</source>
-        <translation>اِضغَط على البِطاقة لِنُكمِل</translation>
+        <translation>اِضغَط على البِطاقَةِ لِنُكمِل</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>click on correct answer to the right</source>
-        <translation>اِضغَط على الجَوابِ الصَّحيح على اليَسار</translation>
+        <translation>اِضغَط على الجَوابِ الصَّحيحِ على اليَسار</translation>
     </message>
     <message>
         <source>wrong answer, try again</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>addition</source>
-        <translation>الجَمع</translation>
+        <translation>الجَمْعُ</translation>
     </message>
     <message>
         <source>Min/Max Number</source>
@@ -317,19 +317,19 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>الأجوِبة</translation>
+        <translation>الأَجْوِبَة</translation>
     </message>
     <message>
         <source>subtraction</source>
-        <translation>الطَّرح</translation>
+        <translation>الطَّرْحُ</translation>
     </message>
     <message>
         <source>multiplication</source>
-        <translation>الضَّرب</translation>
+        <translation>الضَّرْبُ</translation>
     </message>
     <message>
         <source>division</source>
-        <translation>القِسمة</translation>
+        <translation>القِسْمَةُ</translation>
     </message>
 </context>
 <context>
