@@ -59,6 +59,16 @@ constexpr Qt::KeyboardModifiers WhereTyped = Qt::ShiftModifier | Qt::KeypadModif
 // Closes the window, as in other desktop programs.
 constexpr QKeyCombination QuitKey(Qt::ControlModifier, Qt::Key_Q);
 
+// The key a press stands for: a digit of another script types the key of that digit, as the
+// number row of an Arabic or Persian keyboard types ٣ or ۳ for 3.
+int keyOf(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text.size() == 1 && text[0].category() == QChar::Number_DecimalDigit)
+        return Qt::Key_0 + text[0].digitValue();
+    return event.key();
+}
+
 bool isPressKey(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -185,7 +195,7 @@ bool Keyboard::press(const QKeyEvent& event)
     }
     bool ours = false;
     for (const KeyBinding& binding : Bindings) {
-        if (KeyNames::inLanguage(binding.key) != event.key())
+        if (KeyNames::inLanguage(binding.key) != keyOf(event))
             continue;
         ours = true;
         if (isRepeat(event))

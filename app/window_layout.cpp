@@ -244,8 +244,8 @@ void shift(Control& c, int by)
         c.width += by;
 }
 
-// A box (or a line's two ends) reflected about the vertical line at `axis` (in doubled twips,
-// so a box reflected about the centre of a box of odd width stays whole).
+// A box (or a line's two ends) reflected about a vertical line, given as twice its distance from
+// the left, so that the centre of a box of odd width is a whole number too.
 void reflect(Control& c, int doubleAxis)
 {
     if (c.kind == Kind::Line) {

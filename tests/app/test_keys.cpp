@@ -66,6 +66,8 @@ void KeysTest::keyRaisesItsHandlerOnce_data()
     row("keypad 6 on the timer list", true, "lstTimer", Qt::Key_6, keypad, { "timer mode", "6 seconds." });
     row("4 in timer mode, Persian digits", true, "cmdDummy", Qt::Key_4, 0, { "timer mode", "۴ seconds." },
         QStringLiteral("۰۱۲۳۴۵۶۷۸۹"));
+    // The number row of an Arabic keyboard types Arabic-Indic digits.
+    row("Arabic-Indic 5 in timer mode", true, "cmdDummy", 0x665, 0, { "timer mode", "5 seconds." });
     row("1 in timer mode: no such entry", true, "cmdDummy", Qt::Key_1, 0, {});
     row("4 in standard mode: list locked, answers hidden", false, "cmbMinNum", Qt::Key_4, 0, {});
     row("Control+S", false, "cmdDummy", Qt::Key_S, Qt::ControlModifier, {});
@@ -90,7 +92,12 @@ void KeysTest::keyRaisesItsHandlerOnce()
         w.lblTimer_Click();
     t.speech.clear();
     QWidget* target = focus == w.objectName() ? &w : w.findChild<QWidget*>(focus);
-    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (key < 0x100) {
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    } else { // QTest types only keys of the ASCII range
+        QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(QChar(key)));
+        QApplication::sendEvent(target, &event);
+    }
 
     QCOMPARE(t.speech.phrases, phrases);
     // The focused list took none of the keys for itself.
