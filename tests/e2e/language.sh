@@ -102,30 +102,22 @@ start_language arabic "$arabic_welcome" "espeak-ng ar" LANGUAGE=ar
 # The card by its sign, mirrored from the English window (11610 twips wide), where the English
 # window has the picture.
 card_x=$((11610 - 3100))
-[ $heard = yes ] && start_capture "$E2E_WORK/arabic.raw"
+[ $heard = yes ] && start_capture "$E2E_WORK/hint.raw"
 since=$(phrase_count)
 click_twips "$card_x" 3500
 wait_phrase "اِضغَط على البِطاقَةِ لِتَرى الجَواب" "$since" 60 || fail "arabic: a click on the mirrored card deals a card"
-# The hint is heard to its end first, so what follows is the answer alone.
-[ $heard = yes ] && { wait_audio_settled "$E2E_WORK/arabic.raw" 1 60 || fail "the Arabic hint is heard and ends"; }
-hint_end=$(audio_field "$(audio_analysis "$E2E_WORK/arabic.raw")" last)
+# The hint is heard to its end first, so the next recording holds the answer alone.
+[ $heard = yes ] && { wait_audio_settled "$E2E_WORK/hint.raw" 1 60 || fail "the Arabic hint is heard and ends"; }
+[ $heard = yes ] && start_capture "$E2E_WORK/answer.raw"
 since=$(phrase_count)
 click_twips "$card_x" 3500
 wait_phrase_total $((since + 1)) 60 || fail "arabic: the second click reveals the answer"
 answer=$(phrases_since "$since" | head -n 1)
 check "arabic: the answer is said in Arabic-Indic digits ($answer)" matches "$answer" "[٠-٩]+"
 if [ $heard = yes ]; then
-    deadline=$((SECONDS + 60))
-    while analysis=$(audio_analysis "$E2E_WORK/arabic.raw") &&
-        ! awk -v h="$hint_end" -v l="$(audio_field "$analysis" last)" -v s="$(audio_field "$analysis" seconds)" \
-            'BEGIN { exit !(l > h && s - l >= 1) }' && [ $SECONDS -lt $deadline ]; do
-        sleep 0.2
-    done
-    spans=$(audio_field "$analysis" spans)
-    heard_answer=${spans##*,}
-    check "the sink hears the Arabic answer after the hint ($heard_answer s; the hint ended at $hint_end s)" \
-        awk -v a="$heard_answer" -v h="$hint_end" \
-        'BEGIN { split(a, t, "-"); exit !(t[1] > h && t[2] - t[1] >= 0.3 && t[2] - t[1] <= 5) }'
+    wait_audio_settled "$E2E_WORK/answer.raw" 1 60 || fail "the Arabic answer is heard and ends"
+    span=$(audio_field "$(audio_analysis "$E2E_WORK/answer.raw")" span)
+    check "the sink hears the Arabic answer (${span}s, from 0.3 to 10)" awk -v s="$span" 'BEGIN { exit !(s >= 0.3 && s <= 10) }'
     stop_capture
 fi
 since=$(phrase_count)

@@ -4,9 +4,8 @@
 #include <QHash>
 #include <QTranslator>
 
-// A translation of a few entries, given as context and source text, installed for the lifetime
-// of a test: a window built meanwhile reads them as it reads a language's real translation
-// ("QGuiApplication", "QT_LAYOUT_DIRECTION" -> "RTL"), with every other text still English.
+// A translation of a few entries ("context/source" to text), installed while it lives; every other
+// text stays English.
 class FixedTranslation : public QTranslator
 {
 public:
@@ -27,8 +26,7 @@ private:
     QHash<QString, QString> m_entries;
 };
 
-// The mirrored window of a right-to-left language whose teachers write the sign to the right of
-// the numbers, with English texts.
+// A right-to-left language that writes the sign right of the numbers, with English texts.
 inline QHash<QString, QString> rightToLeftReading()
 {
     return { { QStringLiteral("QGuiApplication/QT_LAYOUT_DIRECTION"), QStringLiteral("RTL") },
