@@ -4,6 +4,7 @@
 #include "access/accessible_tree.h"
 #include "access/key_names.h"
 #include "app/frmMath.h"
+#include "problems/number_text.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -59,6 +60,16 @@ constexpr Qt::KeyboardModifiers WhereTyped = Qt::ShiftModifier | Qt::KeypadModif
 // Closes the window, as in other desktop programs.
 constexpr QKeyCombination QuitKey(Qt::ControlModifier, Qt::Key_Q);
 
+// The key a press stands for: a digit of another script types the key of that digit, as the
+// number row of an Arabic or Persian keyboard types ٣ or ۳ for 3.
+int keyOf(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text.size() == 1 && text[0].category() == QChar::Number_DecimalDigit)
+        return Qt::Key_0 + text[0].digitValue();
+    return event.key();
+}
+
 bool isPressKey(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -86,8 +97,9 @@ QWidget* focusedButton()
 bool chooseEntry(QWidget* control, const char* entry)
 {
     auto* list = qobject_cast<QListWidget*>(control);
-    const QList<QListWidgetItem*> found
-        = list ? list->findItems(QString::fromLatin1(entry), Qt::MatchExactly) : QList<QListWidgetItem*>();
+    const QList<QListWidgetItem*> found = list
+        ? list->findItems(NumberText::inShownDigits(QString::fromLatin1(entry)), Qt::MatchExactly)
+        : QList<QListWidgetItem*>();
     if (found.isEmpty())
         return false;
     // Only selected: Qt tells assistive technology that the focus is in a list whose current
@@ -186,7 +198,7 @@ bool Keyboard::press(const QKeyEvent& event)
     }
     bool ours = false;
     for (const KeyBinding& binding : Bindings) {
-        if (KeyNames::inLanguage(binding.key) != event.key())
+        if (KeyNames::inLanguage(binding.key) != keyOf(event))
             continue;
         ours = true;
         if (isRepeat(event))

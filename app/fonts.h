@@ -16,4 +16,9 @@ void installStandIns();
 // is the same whatever the screen reports; Qt scales it on dense screens.
 QFont designFont(const QString& family, double points, bool bold, bool underline);
 
+// The design font of a caption the child reads, with the fonts that draw the letters of the
+// child's language first (the design's fonts have no Arabic letters): the language's letters are
+// then all drawn by one font, as they must be to join.
+QFont captionFont(const QString& family, double points, bool bold, bool underline);
+
 } // namespace Fonts

@@ -17,6 +17,7 @@
 #include "app/fonts.h"
 #include "app/phrases.h"
 #include "app/window_layout.h"
+#include "problems/number_text.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -56,7 +57,7 @@ QWidget* createLabel(const WindowLayout::Control& row, QWidget* parent)
     auto* label = new Label(parent);
     label->setAlignment(Qt::Alignment(row.alignment) | Qt::AlignTop);
     label->setSizing(row.sizedToText ? Label::Sizing::FitText : Label::Sizing::Fixed);
-    label->setDesignFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
+    label->setDesignFont(Fonts::captionFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
     label->setForeColour(row.foreColour < 0 ? Colours::WindowText : row.foreColour);
     if (row.backColour >= 0) {
         label->setBackColour(row.backColour);
@@ -99,7 +100,7 @@ QWidget* createFrame(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* frame = new Frame(parent);
     frame->setTitle(captionOf(row));
-    frame->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
+    frame->setFont(Fonts::captionFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
     frame->setBackColour(row.backColour);
     setTextColours(frame, row.foreColour < 0 ? Colours::WindowText : row.foreColour);
     frame->setGeometry(pixelBox(row));
@@ -110,7 +111,7 @@ QWidget* createComboBox(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* list = new RangeList(parent);
     list->setEditable(false);
-    list->addItems(row.entries);
+    list->addItems(NumberText::inShownDigits(row.entries));
     list->setMaxVisibleItems(row.entries.size());
     list->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
     list->setGeometry(pixelBox(row));
@@ -120,7 +121,7 @@ QWidget* createComboBox(const WindowLayout::Control& row, QWidget* parent)
 QWidget* createListBox(const WindowLayout::Control& row, QWidget* parent)
 {
     auto* list = new ChoiceList(parent);
-    list->addItems(row.entries);
+    list->addItems(NumberText::inShownDigits(row.entries));
     list->setFont(Fonts::designFont(row.fontFamily, row.fontPoints, row.bold, row.underline));
     list->setGeometry(pixelBox(row));
     return list;
@@ -182,8 +183,13 @@ frmMath::frmMath(SpeechEngine& speech, RandomSource& random, EventPump& pump, QW
     pal.setColor(QPalette::WindowText, Colours::toQColor(Colours::WindowForeground));
     setPalette(pal);
     setAutoFillBackground(true);
+    // A right-to-left reader gets the mirrored window: its lists open from the right, its captions
+    // keep to the right and its texts run from the right. Set once, with the places, which are
+    // fixed when the window is built: Qt would otherwise follow a translation installed later.
+    const WindowLayout::Reading reading = WindowLayout::readingOfLanguage();
+    setLayoutDirection(reading.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 
-    buildControls();
+    buildControls(reading);
     bindControls();
     applyStacking();
     connectHandlers();
@@ -200,10 +206,10 @@ bool frmMath::isClosed() const
     return m_closed;
 }
 
-void frmMath::buildControls()
+void frmMath::buildControls(const WindowLayout::Reading& reading)
 {
     QHash<QString, QWidget*> built;
-    for (const WindowLayout::Control& row : WindowLayout::controls()) {
+    for (const WindowLayout::Control& row : WindowLayout::forReading(reading)) {
         QWidget* parent = row.parent.isEmpty() ? this : built.value(row.parent, this);
         QWidget* control = createControl(row, parent);
         control->setObjectName(row.name);

@@ -17,6 +17,9 @@ class RandomSource;
 class Shape;
 class SpeechEngine;
 class TickTimer;
+namespace WindowLayout {
+struct Reading;
+}
 
 // The program's one window. It owns every control and the whole play state; its member
 // functions are the event handlers and procedures of the game, defined in the folder of
@@ -185,7 +188,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls();
+    void buildControls(const WindowLayout::Reading& reading);
     void bindControls();
     void connectHandlers();
     void applyStacking();

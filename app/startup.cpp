@@ -8,6 +8,7 @@
 #include "app/event_pump.h"
 #include "app/phrases.h"
 #include "app/window_layout.h"
+#include "problems/number_text.h"
 
 #include <QComboBox>
 
@@ -39,9 +40,9 @@ void frmMath::Form_Load()
     minRangeOk = QStringLiteral("y");
     maxRangeOk = QStringLiteral("y");
     frameChoices->setVisible(false);
-    lbln1->setCaption(QStringLiteral("12"));
-    lbln2->setCaption(QStringLiteral("12"));
-    lbln3->setCaption(QStringLiteral("24"));
+    lbln1->setCaption(NumberText::inShownDigits(QStringLiteral("12")));
+    lbln2->setCaption(NumberText::inShownDigits(QStringLiteral("12")));
+    lbln3->setCaption(NumberText::inShownDigits(QStringLiteral("24")));
     correctAnswer = 24;
     lbln1->setVisible(true);
     lbln2->setVisible(true);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <Qt>
 
+#include <algorithm>
 #include <cmath>
 
 namespace WindowLayout {
@@ -85,7 +86,13 @@ Control choice(const char* name, int l, int t, const char* designText)
 // A card number: large bold serif digits, right-aligned so units stand under units.
 Control cardNumber(const char* name, int l, int t, int w, const char* designText)
 {
-    return label(name, l, t, w, 1635).caption(QString::fromLatin1(designText)).font(Times, 72).boldFont().align(Right);
+    // Digits are written left to right in every language: right, whatever the reading direction.
+    return label(name, l, t, w, 1635)
+        .caption(QString::fromLatin1(designText))
+        .font(Times, 72)
+        .boldFont()
+        .align(Right | Qt::AlignAbsolute)
+        .writes(OnCard::Number);
 }
 
 std::vector<Control> build()
@@ -149,10 +156,15 @@ std::vector<Control> build()
             .back(Colours::White)
             .border(Colours::DarkGrey, 2));
     c.push_back(cardNumber("lbln1", 3945, 1335, 1440, "99").fitText().hidden());
-    c.push_back(
-        label("lblOperation", 3000, 2865, 855, 1635).caption("+").font(Times, 72).boldFont().align(Centre).fitText());
+    c.push_back(label("lblOperation", 3000, 2865, 855, 1635)
+            .caption("+")
+            .font(Times, 72)
+            .boldFont()
+            .align(Centre)
+            .fitText()
+            .writes(OnCard::Sign));
     c.push_back(cardNumber("lbln2", 3945, 2865, 1440, "99").fitText().hidden());
-    c.push_back(make("Line1", Kind::Line, 3075, 4695, 5490, 4710).border(Colours::Black, 6));
+    c.push_back(make("Line1", Kind::Line, 3075, 4695, 5490, 4710).border(Colours::Black, 6).writes(OnCard::Sign));
     c.push_back(cardNumber("lbln3", 2265, 4905, 3120, "9999").hidden());
     c.push_back(label("lblClickMe", 2250, 1095, 4695, 6555));
     c.push_back(label("lblPress", 3825, 6855, 1380, 270)
@@ -226,7 +238,68 @@ std::vector<Control> build()
     return c;
 }
 
+const Control& row(const std::vector<Control>& table, const QString& name)
+{
+    return *std::find_if(table.begin(), table.end(), [&name](const Control& c) { return c.name == name; });
+}
+
+// A box (or a line's two ends) moved sideways.
+void shift(Control& c, int by)
+{
+    c.left += by;
+    if (c.kind == Kind::Line)
+        c.width += by;
+}
+
+// A box (or a line's two ends) reflected about a vertical line, given as twice its distance from
+// the left, so that the centre of a box of odd width is a whole number too.
+void reflect(Control& c, int doubleAxis)
+{
+    if (c.kind == Kind::Line) {
+        // The left end stays the first.
+        const int from = c.left;
+        c.left = doubleAxis - c.width;
+        c.width = doubleAxis - from;
+        return;
+    }
+    c.left = doubleAxis - c.left - c.width;
+}
+
 } // namespace
+
+Reading readingOfLanguage()
+{
+    Reading reading;
+    //: Not shown: "RTL" for a language read from right to left (the whole window is then mirrored),
+    //: "LTR" otherwise.
+    static const char* const direction = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+    reading.rightToLeft = QCoreApplication::translate("QGuiApplication", direction) == QLatin1String("RTL");
+    //: Not shown: the side of the numbers a teacher of the language writes the operation sign on,
+    //: on paper at school: "left" (as in English) or "right". The rule line goes under both.
+    static const char* const side = QT_TRANSLATE_NOOP("WindowLayout", "left");
+    reading.signOnTheRight = QCoreApplication::translate("WindowLayout", side) == QLatin1String("right");
+    return reading;
+}
+
+std::vector<Control> forReading(const Reading& reading)
+{
+    std::vector<Control> table = controls();
+    const Control card = row(table, QStringLiteral("shpFlash"));
+    const int cardShift = reading.rightToLeft ? ClientWidthTwips - 2 * card.left - card.width : 0;
+    for (Control& c : table) {
+        if (c.onCard != OnCard::No) {
+            shift(c, cardShift);
+            if (c.onCard == OnCard::Sign && reading.signOnTheRight)
+                reflect(c, 2 * (card.left + cardShift) + card.width);
+            continue;
+        }
+        if (!reading.rightToLeft)
+            continue;
+        const int parentWidth = c.parent.isEmpty() ? ClientWidthTwips : row(table, c.parent).width;
+        reflect(c, parentWidth);
+    }
+    return table;
+}
 
 const std::vector<Control>& controls()
 {

@@ -13,6 +13,11 @@ namespace WindowLayout {
 enum class Kind { Label, Shape, Line, PictureBox, Image, Frame, ComboBox, ListBox, Button };
 enum class ShapeKind { Rectangle, RoundedRectangle, Circle };
 
+// What a control writes of the sum on the flash card. A sum is written the same way in a window
+// of either reading direction, so its numbers keep their columns (units under units) and its
+// sign and rule line stand on the side the child's teacher writes them on.
+enum class OnCard { No, Number, Sign };
+
 // 1440 twips to the inch; at 96 dots per inch one pixel is 15 twips.
 constexpr int TwipsPerPixel = 15;
 int toPixels(int twips);
@@ -38,6 +43,7 @@ struct Control
     ShapeKind shape = ShapeKind::Rectangle;
     int borderColour = 0;
     int borderWidth = 1; // pixels
+    OnCard onCard = OnCard::No;
 
     // Builder steps, so each row of the table reads as one line of facts.
     Control& in(const QString& frame)
@@ -114,10 +120,31 @@ struct Control
         entries = list;
         return *this;
     }
+    Control& writes(OnCard part)
+    {
+        onCard = part;
+        return *this;
+    }
 };
 
 // Every control, parents before the controls they contain.
 const std::vector<Control>& controls();
+
+// How the child's language lays the window out.
+struct Reading
+{
+    bool rightToLeft = false; // the whole window mirrored, as its children read it
+    bool signOnTheRight = false; // the card's operation sign to the right of the numbers
+};
+
+// As the installed translation says: "QT_LAYOUT_DIRECTION" translated "RTL" (Qt's own way of
+// marking a right-to-left language) and the side its teachers write the sign on.
+Reading readingOfLanguage();
+
+// The table as a reader of that kind sees it. Mirrored, every control lies at its mirrored place
+// in its parent and its caption keeps to the reading side, except the sum on the card, which
+// moves with the card. English and every left-to-right language get the table unchanged.
+std::vector<Control> forReading(const Reading& reading);
 
 // Labels, shapes, lines and images from front to back. Picture boxes, frames, lists and the
 // button always lie in front of all of them.

@@ -44,6 +44,9 @@ const LanguageVoice kVoices[] = {
     { "hi", { "hi", nullptr }, "lang/inc/hi", "hi_dict" },
     { "id", { "id", nullptr }, "lang/poz/id", "id_dict" },
     { "vi", { "vi", nullptr }, "lang/aav/vi", "vi_dict" },
+    { "ar", { "ar", nullptr }, "lang/sem/ar", "ar_dict" },
+    { "fa", { "fa", nullptr }, "lang/ira/fa", "fa_dict" },
+    { "ur", { "ur", nullptr }, "lang/inc/ur", "ur_dict" },
 };
 
 // "de" and "de_AT" find German; "pt_BR" finds Brazil's Portuguese, "pt_PT" and "pt" Portugal's.

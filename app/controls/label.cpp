@@ -4,6 +4,7 @@
 #include "app/controls/focus_mark.h"
 
 #include <QFontMetrics>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -130,9 +131,11 @@ void Label::fitToCaption()
     const int width = text().isEmpty() ? 0 : metrics.horizontalAdvance(text()) + 2;
     const int height = metrics.height();
     int left = m_designBox.left();
-    if (alignment() & Qt::AlignRight)
+    // Where the caption is drawn: a left-aligned caption keeps to the right in a right-to-left window.
+    const Qt::Alignment drawn = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (drawn & Qt::AlignRight)
         left = m_designBox.left() + m_designBox.width() - width;
-    else if (alignment() & Qt::AlignHCenter)
+    else if (drawn & Qt::AlignHCenter)
         left = m_designBox.left() + (m_designBox.width() - width) / 2;
     setGeometry(left, m_designBox.top(), width, height);
 }

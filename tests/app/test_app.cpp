@@ -7,6 +7,8 @@
 #include "app/controls/shape.h"
 #include "app/controls/tick_timer.h"
 #include "app/fonts.h"
+#include "app/window_layout.h"
+#include "support/fixed_translation.h"
 #include "support/test_window.h"
 
 #include <QComboBox>
@@ -26,6 +28,8 @@ private slots:
     void windowHasItsTitleAndFixedSize();
     void clicksReachTheRightControl_data();
     void clicksReachTheRightControl();
+    void controlsLieAtTheirMirroredPlaces_data();
+    void controlsLieAtTheirMirroredPlaces();
     void answerFrameCoversThePictureAndItsCaption();
     void clickOnMarkerIsABackgroundClick();
     void clickOnCardTextDealsACard();
@@ -88,6 +92,57 @@ void AppTest::clicksReachTheRightControl()
     QFETCH(QString, control);
     TestWindow t;
     QCOMPARE(TestClicks::controlAt(t.w(), atTwips(x, y))->objectName(), control);
+    // A right-to-left reader clicks the same control at its mirrored place.
+    FixedTranslation rightToLeft(rightToLeftReading());
+    TestWindow mirrored;
+    QCOMPARE(
+        TestClicks::controlAt(mirrored.w(), atTwips(WindowLayout::ClientWidthTwips - x, y))->objectName(), control);
+}
+
+void AppTest::controlsLieAtTheirMirroredPlaces_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("movesWithCard");
+    // The numbers of the sum keep their columns on the card; every other control is mirrored,
+    // the sign and the rule line too, as they stand right of the numbers in this reading.
+    const QStringList withCard = { "lbln1", "lbln2", "lbln3" };
+    for (const WindowLayout::Control& row : WindowLayout::controls())
+        QTest::newRow(qPrintable(row.name)) << row.name << withCard.contains(row.name);
+}
+
+void AppTest::controlsLieAtTheirMirroredPlaces()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, movesWithCard);
+    const auto row = std::find_if(WindowLayout::controls().begin(), WindowLayout::controls().end(),
+        [&control](const WindowLayout::Control& c) { return c.name == control; });
+    // As built, before start-up moves the focus button out of sight.
+    TestWindow english(false);
+    FixedTranslation rightToLeft(rightToLeftReading());
+    TestWindow mirrored(false);
+    QVERIFY(!english.w().isRightToLeft());
+    QVERIFY(mirrored.w().isRightToLeft());
+    const QRect ltr = english.w().findChild<QWidget*>(control)->geometry();
+    const QRect rtl = mirrored.w().findChild<QWidget*>(control)->geometry();
+
+    // The English window: every control of a fixed size where the table puts it.
+    const QRect design(WindowLayout::toPixels(row->left), WindowLayout::toPixels(row->top),
+        WindowLayout::toPixels(row->width), WindowLayout::toPixels(row->height));
+    if (!row->sizedToText && row->kind != WindowLayout::Kind::Line)
+        QCOMPARE(ltr, design);
+
+    // The mirrored window: the same box at its mirrored place in its parent, or moved with the
+    // card. A centred caption may land a pixel off, as its width need not be even.
+    const int parentWidth = english.w().findChild<QWidget*>(control)->parentWidget()->width();
+    const int cardShift = mirrored.w().shpFlash->x() - english.w().shpFlash->x();
+    // A line's box holds both its end pixels, so a mirrored line's box lies one pixel further.
+    const int lineEnd = row->kind == WindowLayout::Kind::Line ? 1 : 0;
+    const int expectedLeft = movesWithCard ? ltr.left() + cardShift : parentWidth - ltr.left() - ltr.width() + lineEnd;
+    const bool centred = row->sizedToText && (row->alignment & Qt::AlignHCenter);
+    QVERIFY2(std::abs(rtl.left() - expectedLeft) <= (centred ? 1 : 0),
+        qPrintable(QStringLiteral("left %1, expected %2").arg(rtl.left()).arg(expectedLeft)));
+    QCOMPARE(rtl.top(), ltr.top());
+    QCOMPARE(rtl.size(), ltr.size());
 }
 
 void AppTest::answerFrameCoversThePictureAndItsCaption()

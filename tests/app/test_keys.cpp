@@ -3,6 +3,7 @@
 #include "app/controls/focus_button.h"
 #include "app/controls/label.h"
 #include "app/controls/picture.h"
+#include "support/fixed_translation.h"
 #include "support/phrase_table.h"
 #include "support/test_window.h"
 
@@ -48,10 +49,11 @@ void KeysTest::keyRaisesItsHandlerOnce_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QStringList>("phrases");
-    const auto row
-        = [](const char* name, bool timerMode, const char* focus, int key, int modifiers, const QStringList& phrases) {
-              QTest::newRow(name) << timerMode << QString::fromLatin1(focus) << key << modifiers << phrases;
-          };
+    QTest::addColumn<QString>("digits"); // the digits the lists show; empty: 0 to 9
+    const auto row = [](const char* name, bool timerMode, const char* focus, int key, int modifiers,
+                         const QStringList& phrases, const QString& digits = QString()) {
+        QTest::newRow(name) << timerMode << QString::fromLatin1(focus) << key << modifiers << phrases << digits;
+    };
     const int keypad = Qt::KeypadModifier;
     row("Space on the focus button", false, "cmdDummy", Qt::Key_Space, 0, { RevealHint });
     row("Return on the closed minimum list", false, "cmbMinNum", Qt::Key_Return, 0, { RevealHint });
@@ -64,6 +66,10 @@ void KeysTest::keyRaisesItsHandlerOnce_data()
     row("T", false, "cmdDummy", Qt::Key_T, 0, { "first choose a timer value in seconds" });
     row("4 in timer mode", true, "cmdDummy", Qt::Key_4, 0, { "timer mode", "4 seconds." });
     row("keypad 6 on the timer list", true, "lstTimer", Qt::Key_6, keypad, { "timer mode", "6 seconds." });
+    row("4 in timer mode, Persian digits", true, "cmdDummy", Qt::Key_4, 0, { "timer mode", "۴ seconds." },
+        QStringLiteral("۰۱۲۳۴۵۶۷۸۹"));
+    // The number row of an Arabic keyboard types Arabic-Indic digits.
+    row("Arabic-Indic 5 in timer mode", true, "cmdDummy", 0x665, 0, { "timer mode", "5 seconds." });
     row("1 in timer mode: no such entry", true, "cmdDummy", Qt::Key_1, 0, {});
     row("4 in standard mode: list locked, answers hidden", false, "cmbMinNum", Qt::Key_4, 0, {});
     row("Control+S", false, "cmdDummy", Qt::Key_S, Qt::ControlModifier, {});
@@ -76,18 +82,28 @@ void KeysTest::keyRaisesItsHandlerOnce()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QStringList, phrases);
+    QFETCH(QString, digits);
 
+    QHash<QString, QString> entries;
+    if (!digits.isEmpty())
+        entries.insert(QStringLiteral("NumberText/0123456789"), digits);
+    FixedTranslation translation(entries);
     TestWindow t;
     frmMath& w = t.w();
     if (timerMode)
         w.lblTimer_Click();
     t.speech.clear();
     QWidget* target = focus == w.objectName() ? &w : w.findChild<QWidget*>(focus);
-    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (key > 0xff && key < Qt::Key_Escape) { // a character QTest cannot type
+        QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(QChar(key)));
+        QApplication::sendEvent(target, &event);
+    } else {
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    }
 
     QCOMPARE(t.speech.phrases, phrases);
     // The focused list took none of the keys for itself.
-    QCOMPARE(w.cmbMinNum->currentText(), QStringLiteral("0"));
+    QCOMPARE(w.cmbMinNum->currentText(), digits.isEmpty() ? QStringLiteral("0") : digits.left(1));
     if (phrases.value(1).endsWith(QLatin1String("seconds.")))
         QCOMPARE(w.lstTimer->selectedItems().value(0)->text(), phrases.value(1).left(1));
 }

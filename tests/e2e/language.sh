@@ -4,7 +4,9 @@
 # Russian, whose own letter keys choose the modes. The program is English exactly, in its English
 # voice and down to the pixels of its window, with a language it has no translation for (Japanese),
 # with LANG=C, with British English preferred before German, and with German when the machine has
-# no German voice: the text goes with the voice.
+# no German voice: the text goes with the voice. In Arabic the window is mirrored: a click on the
+# card where it is drawn, right of the middle, reveals an answer in Arabic-Indic digits, which the
+# sound server hears, and the picture lies where the card lies in the English window.
 # usage: language.sh NUMIVOX X_WINDOW_TOOL PHRASE_LENGTH
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -24,6 +26,7 @@ fi
 english_welcome="welcome to numivox, standard mode. click on flashcard to begin"
 german_welcome="Willkommen bei Numivox! Normales Spiel. Klick auf die Karte, dann geht es los."
 russian_welcome="Привет! Это Нумивокс. Обычная игра. Нажми на карточку, и начнём."
+arabic_welcome="أهلًا بِكَ في نوميفوكس، اللُّعْبَةُ العادِيَّةُ. اِضغَط على البِطاقَةِ لِتَبدَأ"
 
 english_voice="festival cmu_us_slt_arctic_hts|espeak-ng en-us.*"
 
@@ -48,12 +51,13 @@ start_language() {
     screenshot "$E2E_WORK/$name.png"
 }
 
-# end_language NAME STANDARD_PHRASES: clicks the Standard button, checks the two phrases it says
-# (joined by "|") and closes the program.
+# end_language NAME STANDARD_PHRASES [X]: clicks the Standard button (at X twips from the left of
+# the window, where the English window has it), checks the two phrases it says (joined by "|") and
+# closes the program.
 end_language() {
-    local name=$1 standard=$2 since
+    local name=$1 standard=$2 x=${3:-1050} since
     since=$(phrase_count)
-    click_twips 1050 2550
+    click_twips "$x" 2550
     wait_phrase_total $((since + 2)) 60 || fail "$name: the Standard button says two phrases"
     check "$name: the Standard button says \"$standard\"" test "$(phrases_since "$since" | paste -sd '|')" = "$standard"
     close_window || fail "$name: the close request is sent"
@@ -94,6 +98,33 @@ else
     fail "russian: the key Н chooses timer mode"
 fi
 end_language russian "Обычная игра|нажми на карточку"
+start_language arabic "$arabic_welcome" "espeak-ng ar" LANGUAGE=ar
+# The card by its sign, mirrored from the English window (11610 twips wide), where the English
+# window has the picture.
+card_x=$((11610 - 3100))
+[ $heard = yes ] && start_capture "$E2E_WORK/hint.raw"
+since=$(phrase_count)
+click_twips "$card_x" 3500
+wait_phrase "اِضغَط على البِطاقَةِ لِتَرى الجَواب" "$since" 60 || fail "arabic: a click on the mirrored card deals a card"
+# The hint is heard to its end first, so the next recording holds the answer alone.
+[ $heard = yes ] && { wait_audio_settled "$E2E_WORK/hint.raw" 1 60 || fail "the Arabic hint is heard and ends"; }
+[ $heard = yes ] && start_capture "$E2E_WORK/answer.raw"
+since=$(phrase_count)
+click_twips "$card_x" 3500
+wait_phrase_total $((since + 1)) 60 || fail "arabic: the second click reveals the answer"
+answer=$(phrases_since "$since" | head -n 1)
+check "arabic: the answer is said in Arabic-Indic digits ($answer)" matches "$answer" "[٠-٩]+"
+if [ $heard = yes ]; then
+    wait_audio_settled "$E2E_WORK/answer.raw" 1 60 || fail "the Arabic answer is heard and ends"
+    span=$(audio_field "$(audio_analysis "$E2E_WORK/answer.raw")" span)
+    check "the sink hears the Arabic answer (${span}s, from 0.3 to 10)" awk -v s="$span" 'BEGIN { exit !(s >= 0.3 && s <= 10) }'
+    stop_capture
+fi
+since=$(phrase_count)
+click_twips 3000 3500
+wait_phrase "تافيكا تَكتُب: ١ زائِد ١ يُساوي ٢. هل تافيكا على حَقّ؟" "$since" 60 ||
+    fail "arabic: the picture lies left of the card"
+end_language arabic "اللُّعْبَةُ العادِيَّةُ|اِضغَط على البِطاقَةِ" $((11610 - 1050))
 start_language c "$english_welcome" "$english_voice" LANG=C
 end_language c "standard mode|click flashcard"
 start_language japanese "$english_welcome" "$english_voice" LANGUAGE=ja

@@ -1,0 +1,341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa_IR" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 مساوی %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>کارت</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>جواب یا سؤال بعدی را نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>جواب %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>این جواب را انتخاب کن</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>با این حساب بازی کن</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>این بازی را بازی کن</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>صدا روشن</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>صدا خاموش</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>صدا را خاموش می‌کند</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>صدا را روشن می‌کند</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>ثانیه‌های صبر</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>چند ثانیه تا جواب بیاید</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>کوچک‌ترین عدد</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>بزرگ‌ترین عدد</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>عددهای کارت‌ها از کوچک‌ترین عدد تا بزرگ‌ترین عدد هستند</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>تاویکا کنار تخته</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>تاویکا سلام می‌کند</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>صفحهٔ وب را در مرورگر باز می‌کند</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>کلیدهای نومیوکس</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>فاصله یا اینتر: کارت. ۱ تا ۶: جواب‌ها. به علاوه، منها، ضرب، تقسیم: حساب‌ها. %1، %2، %3: بازی‌ها. %4: صدا روشن یا خاموش. کنترل Q: بستن.</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>تب: برو سراغ دکمهٔ بعدی. فاصله یا اینتر: آن را بزن. F1: کلیدها را دوباره بشنو.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>کلید: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>کلیدها: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Fonts</name>
+    <message>
+        <source>-</source>
+        <comment>fonts of the language&apos;s letters</comment>
+        <extracomment>Not shown: the font families (comma-separated, best first) that draw the language&apos;s letters as its children read them, where Comic Neue has none; &quot;-&quot; for none.</extracomment>
+        <translation>DejaVu Sans</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>ن</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>س</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>ص</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>فاصله</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>اینتر</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>اینتر</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>0123456789</source>
+        <extracomment>Not shown: the ten digits, 0 to 9, a teacher of the language writes sums with on paper at school (&quot;٠١٢٣٤٥٦٧٨٩&quot;). The card, the possible answers and the number lists show them.</extracomment>
+        <translation>۰۱۲۳۴۵۶۷۸۹</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>روی کارت بزن</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>روی یک جواب بزن ←</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 ثانیه صبر کن</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>سلام! به نومیوکس خوش آمدی، بازی معمولی. برای شروع روی کارت بزن</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>بازی معمولی</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>بازی انتخابی</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>روی جواب‌های سمت چپ بزن</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>اول انتخاب کن چند ثانیه صبر کنیم</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>بازی با ساعت</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 ثانیه.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>روی کارت بزن تا جواب را ببینی</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>روی کارت بزن تا ادامه بدهیم</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 به علاوهٔ %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 منهای %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 ضرب در %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 تقسیم بر %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>روی جواب درست در سمت چپ بزن</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>جواب اشتباه است، دوباره امتحان کن</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>حالا کوچک‌ترین عدد %1 است</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>حالا بزرگ‌ترین عدد %1 است</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>اوه اوه! کوچک‌ترین عدد باید از بزرگ‌ترین عدد کمتر یا با آن برابر باشد</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>تاویکا می‌نویسد: ۱ به علاوهٔ ۱ می‌شود ۲. آیا تاویکا درست نوشته است؟</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>بازی‌ها</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>انتخابی</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>معمولی</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>با ساعت</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> ساعت (ثانیه)</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>جمع</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>کمترین/بیشترین</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>تاویکا می‌نویسد ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>جواب‌ها</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>تفریق</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>ضرب</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>تقسیم</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language read from right to left (the whole window is then mirrored), &quot;LTR&quot; otherwise.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>left</source>
+        <extracomment>Not shown: the side of the numbers a teacher of the language writes the operation sign on, on paper at school: &quot;left&quot; (as in English) or &quot;right&quot;. The rule line goes under both.</extracomment>
+        <translation>left</translation>
+    </message>
+</context>
+</TS>

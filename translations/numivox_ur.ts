@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ur_PK" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 برابر %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>کارڈ</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>جواب یا اگلا سوال دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>جواب %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>یہ جواب چنو</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>اس حساب سے کھیلو</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>یہ کھیل کھیلو</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>آواز چالو</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>آواز بند</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>آواز بند کرتا ہے</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>آواز چالو کرتا ہے</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>انتظار کے سیکنڈ</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>جواب آنے تک کتنے سیکنڈ</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>سب سے چھوٹا عدد</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>سب سے بڑا عدد</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>کارڈوں کے عدد سب سے چھوٹے عدد سے سب سے بڑے عدد تک ہوتے ہیں</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>تختے کے پاس تاویکا</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>تاویکا سلام کہتی ہے</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>ویب صفحہ براؤزر میں کھولتا ہے</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>نومیووکس کی کنجیاں</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>اسپیس یا انٹر: کارڈ۔ 1 سے 6: جواب۔ جمع، منفی، ضرب، تقسیم: حساب۔ %1، %2، %3: کھیل۔ %4: آواز چالو یا بند۔ کنٹرول Q: بند کرو۔</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>ٹیب: اگلے بٹن پر جاؤ۔ اسپیس یا انٹر: اسے دباؤ۔ F1: کنجیاں پھر سے سنو۔</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>کنجی: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>کنجیاں: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1۔ %2</translation>
+    </message>
+</context>
+<context>
+    <name>Fonts</name>
+    <message>
+        <source>-</source>
+        <comment>fonts of the language&apos;s letters</comment>
+        <extracomment>Not shown: the font families (comma-separated, best first) that draw the language&apos;s letters as its children read them, where Comic Neue has none; &quot;-&quot; for none.</extracomment>
+        <translation>Scheherazade New,Scheherazade</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>س</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>چ</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>گ</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>ا</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>اسپیس</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>انٹر</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>انٹر</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>0123456789</source>
+        <extracomment>Not shown: the ten digits, 0 to 9, a teacher of the language writes sums with on paper at school (&quot;٠١٢٣٤٥٦٧٨٩&quot;). The card, the possible answers and the number lists show them.</extracomment>
+        <translation>0123456789</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>کارڈ پر کلک کرو</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>جواب پر کلک کرو ←</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 سیکنڈ انتظار کرو</numerusform>
+            <numerusform>%1 سیکنڈ انتظار کرو</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>نومیووکس میں خوش آمدید، سادہ کھیل۔ شروع کرنے کے لیے کارڈ پر کلک کرو</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>سادہ کھیل</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>چننے والا کھیل</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>بائیں طرف کسی جواب پر کلک کرو</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>پہلے سیکنڈ چنو</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>گھڑی والا کھیل</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 سیکنڈ۔</numerusform>
+            <numerusform>%1 سیکنڈ۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>جواب دیکھنے کے لیے کارڈ پر کلک کرو</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>آگے چلنے کے لیے کارڈ پر کلک کرو</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 جمع %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 منفی %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 ضرب %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 تقسیم %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>بائیں طرف صحیح جواب پر کلک کرو</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>غلط جواب، پھر سے کوشش کرو</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>اب سب سے چھوٹا عدد %1 ہے</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>اب سب سے بڑا عدد %1 ہے</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>اوہو! سب سے چھوٹا عدد سب سے بڑے عدد سے کم یا اس کے برابر ہونا چاہیے</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>تاویکا لکھتی ہے، 1 جمع 1 برابر 2۔ کیا تاویکا ٹھیک ہے؟</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>کھیل</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>چنو</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>سادہ</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>گھڑی</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> گھڑی (سیکنڈ)</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>جمع</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>چھوٹا/بڑا عدد</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>تاویکا لکھتی ہے ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>جواب</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>تفریق</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>ضرب</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>تقسیم</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language read from right to left (the whole window is then mirrored), &quot;LTR&quot; otherwise.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>left</source>
+        <extracomment>Not shown: the side of the numbers a teacher of the language writes the operation sign on, on paper at school: &quot;left&quot; (as in English) or &quot;right&quot;. The rule line goes under both.</extracomment>
+        <translation>left</translation>
+    </message>
+</context>
+</TS>
