@@ -184,8 +184,8 @@ QStringList LanguagesTest::shippedLanguages()
 void LanguagesTest::everyLanguageIsShipped()
 {
     QCOMPARE(shippedLanguages(),
-        QStringList({ "ca", "cs", "de", "el", "es", "fr", "hi", "id", "it", "nl", "pl", "pt", "pt_BR", "ru", "sv", "tr",
-            "uk", "vi" }));
+        QStringList({ "bn", "ca", "cs", "de", "el", "es", "fr", "hi", "id", "it", "ja", "ko", "nl", "pl", "pt", "pt_BR",
+            "ru", "sv", "sw", "ta", "tr", "uk", "vi", "zh_CN" }));
 }
 
 // Each translation in the source folder is compiled in under the name the program asks for, and
@@ -351,13 +351,18 @@ void LanguagesTest::numbersAreSaidInTheFormTheirWordsNeed_data()
     // The voice would read the digit 2 as the masculine "dwa", "два", "dva"; the noun is
     // feminine. Czech divides "by three" in the instrumental.
     QTest::newRow("pl") << "pl"
-                        << QStringList({ "dwie sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
+                        << QStringList(
+                               { "dwie sekundy.", "trzy sekundy.", "cztery sekundy.", "pięć sekund.", "sześć sekund." })
                         << "czekamy 2 sekundy "
                         << "12 podzielić przez 3";
-    QTest::newRow("ru") << "ru" << QStringList({ "две секунды.", "3 секунды.", "4 секунды.", "5 секунд.", "6 секунд." })
+    QTest::newRow("ru") << "ru"
+                        << QStringList(
+                               { "две секунды.", "три секунды.", "четыре секунды.", "пять секунд.", "шесть секунд." })
                         << "ждём 2 секунды "
                         << "12 разделить на 3";
-    QTest::newRow("cs") << "cs" << QStringList({ "dvě sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
+    QTest::newRow("cs") << "cs"
+                        << QStringList(
+                               { "dvě sekundy.", "tři sekundy.", "čtyři sekundy.", "pět sekund.", "šest sekund." })
                         << "čekáme 2 sekundy "
                         << "12 děleno třemi";
 }
@@ -458,8 +463,19 @@ void LanguagesTest::preferencesAreTriedInTurn_data()
     const QStringList french = { "fr", "fr-Latn-FR", "fr-FR" };
     QTest::newRow("German") << german << QStringList() << "de";
     QTest::newRow("Brazilian") << QStringList({ "pt-BR", "pt-Latn-BR", "pt" }) << QStringList() << "pt_BR";
-    QTest::newRow("Japanese, then German")
-        << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) + german << QStringList() << "de";
+    QTest::newRow("Thai, then German") << QStringList({ "th", "th-Thai-TH", "th-TH" }) + german << QStringList()
+                                       << "de";
+    QTest::newRow("Chinese") << QStringList({ "zh" }) << QStringList() << "zh_CN";
+    QTest::newRow("Chinese of China") << QStringList({ "zh-CN", "zh-Hans-CN" }) << QStringList() << "zh_CN";
+    QTest::newRow("Chinese of Taiwan, then German")
+        << QStringList({ "zh-TW", "zh-Hant-TW" }) + german << QStringList() << "de";
+    QTest::newRow("Japanese") << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) << QStringList() << "ja";
+    QTest::newRow("Japanese without its voice, then Korean")
+        << QStringList({ "ja", "ja-JP", "ko", "ko-KR" }) << QStringList({ "ja_dict" }) << "ko";
+    QTest::newRow("Chinese without its voice, then Bengali")
+        << QStringList({ "zh-CN", "bn", "bn-BD" }) << QStringList({ "cmn_dict" }) << "bn";
+    QTest::newRow("Tamil of Sri Lanka") << QStringList({ "ta-LK", "ta-Taml-LK" }) << QStringList() << "ta";
+    QTest::newRow("Swahili without its voice") << QStringList({ "sw", "sw-KE" }) << QStringList({ "sw_dict" }) << "en";
     QTest::newRow("Portugal's Portuguese") << QStringList({ "pt-PT", "pt-Latn-PT" }) << QStringList() << "pt";
     QTest::newRow("Portuguese") << QStringList({ "pt" }) << QStringList() << "pt";
     // English is the program's own language: it needs no translation, and comes first if preferred.
