@@ -5,7 +5,7 @@
     <name>AccessibleTexts</name>
     <message>
         <source>%1 equals %2</source>
-        <translation>%1 は %2</translation>
+        <translation>%1、こたえ %2</translation>
     </message>
     <message>
         <source>flash card</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Tavika says hello</source>
-        <translation>タビカが こんにちはと いいます</translation>
+        <translation>タビカが あいさつします</translation>
     </message>
     <message>
         <source>Opens the web page in the browser</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>welcome to numivox, standard mode. click on flashcard to begin</source>
-        <translation>こんにちは！ ヌミボックスだよ。ふつうの ゲーム。カードを クリックして はじめよう。</translation>
+        <translation>ようこそ！ ヌミボックスだよ。ふつうの ゲーム。カードを クリックして はじめよう。</translation>
     </message>
     <message>
         <source>standard mode</source>
@@ -246,21 +246,21 @@
     </message>
     <message>
         <source>the minimum number is now set to %1</source>
-        <translation>いちばん ちいさい かずは、いま %1 だよ。</translation>
+        <translation>いちばん ちいさい かずを %1 に したよ。</translation>
     </message>
     <message>
         <source>the maximum number is now set to %1</source>
-        <translation>いちばん おおきい かずは、いま %1 だよ。</translation>
+        <translation>いちばん おおきい かずを %1 に したよ。</translation>
     </message>
     <message>
         <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
         <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
-        <translation>あれれ！ いちばん ちいさい かずは、いちばん おおきい かずより おおきく できないよ。</translation>
+        <translation>あれれ！ いちばん ちいさい かずを、いちばん おおきい かずより おおきく できないよ。</translation>
     </message>
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
         <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
-        <translation>タビカが かいたよ。1 たす 1 は 2。タビカは あってる？</translation>
+        <translation>タビカが かいたよ。1 たす 1 で 2。タビカ、あってる？</translation>
     </message>
     <message>
         <source>Modes</source>

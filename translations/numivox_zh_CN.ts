@@ -86,7 +86,7 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>空格键或回车键：卡片。1 到 6：答案。加、减、乘、除：选题目。%1、%2、%3：游戏。%4：打开或关掉声音。Ctrl 加 Q：关闭。</translation>
+        <translation>空格键或回车键：卡片。1 到 6：答案。加、减、乘、除：选题目。%1、%2、%3：游戏。%4：打开或关掉声音。控制键加 Q：关闭。</translation>
     </message>
     <message>
         <source>-</source>
