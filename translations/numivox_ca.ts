@@ -57,15 +57,15 @@
     </message>
     <message>
         <source>smallest number</source>
-        <translation>número més petit</translation>
+        <translation>nombre més petit</translation>
     </message>
     <message>
         <source>largest number</source>
-        <translation>número més gran</translation>
+        <translation>nombre més gran</translation>
     </message>
     <message>
         <source>The numbers on the cards go from the smallest to the largest number</source>
-        <translation>Els números de les targetes van del més petit al més gran</translation>
+        <translation>Els nombres de les targetes van del més petit al més gran</translation>
     </message>
     <message>
         <source>Tavika at the chalkboard</source>
@@ -98,7 +98,7 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>Espai o Retorn: la targeta. Del número 1 al 6: les respostes. Més, menys, per, entre: les operacions. %1, %2, %3: els jocs. %4: veu sí o no. Control Q: tancar.</translation>
+        <translation>Espai o Retorn: la targeta. Del nombre 1 al 6: les respostes. Més, menys, per, entre: les operacions. %1, %2, %3: els jocs. %4: veu sí o no. Control Q: tancar.</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
@@ -248,16 +248,16 @@
     </message>
     <message>
         <source>the minimum number is now set to %1</source>
-        <translation>Ara el número més petit és %1.</translation>
+        <translation>Ara el nombre més petit és %1.</translation>
     </message>
     <message>
         <source>the maximum number is now set to %1</source>
-        <translation>Ara el número més gran és %1.</translation>
+        <translation>Ara el nombre més gran és %1.</translation>
     </message>
     <message>
         <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
         <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
-        <translation>Ui! El número més petit no pot ser més gran que el més gran.</translation>
+        <translation>Ui! El nombre més petit no pot ser més gran que el més gran.</translation>
     </message>
     <message>
         <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Min/Max Number</source>
-        <translation>Números del/al</translation>
+        <translation>Nombres del/al</translation>
     </message>
     <message>
         <source>Tavika writes ...</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>Quina és bona?</translation>
+        <translation>Quina és la bona?</translation>
     </message>
     <message>
         <source>subtraction</source>

@@ -98,7 +98,7 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>Διάστημα ή Enter: η κάρτα. 1 έως 6: οι απαντήσεις. Συν, πλην, επί, διά: οι πράξεις. %1, %2, %3: τα παιχνίδια. %4: φωνή ανοιχτή ή κλειστή. Ctrl Q: κλείσιμο.</translation>
+        <translation>Διάστημα ή Enter: η κάρτα. 1 έως 6: οι απαντήσεις. Συν, πλην, επί, διά: οι πράξεις. %1, %2, %3: τα παιχνίδια. %4: φωνή ανοιχτή ή κλειστή. Κοντρόλ Q: κλείσιμο.</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>

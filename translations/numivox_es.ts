@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>welcome to numivox, standard mode. click on flashcard to begin</source>
-        <translation>¡Te damos la bienvenida a Numivox! Juego normal. Haz clic en la tarjeta para empezar.</translation>
+        <translation>¡Hola! Esto es Numivox. Juego normal. Haz clic en la tarjeta para empezar.</translation>
     </message>
     <message>
         <source>standard mode</source>

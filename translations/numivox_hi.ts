@@ -81,15 +81,15 @@
     </message>
     <message>
         <source>Numivox keys</source>
-        <translation>Numivox की कुंजियाँ</translation>
+        <translation>Numivox के बटन</translation>
     </message>
     <message>
         <source>Key: %1</source>
-        <translation>कुंजी: %1</translation>
+        <translation>बटन: %1</translation>
     </message>
     <message>
         <source>Keys: %1</source>
-        <translation>कुंजियाँ: %1</translation>
+        <translation>बटन: %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -98,11 +98,11 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>स्पेस या एंटर: कार्ड। 1 से 6: जवाब। जमा, घटा, गुणा, भाग: सवाल की किस्म। %1, %2, %3: खेल। %4: आवाज़ चालू या बंद। Ctrl Q: बंद करो।</translation>
+        <translation>स्पेस या एंटर: कार्ड। 1 से 6: जवाब। जमा, घटा, गुणा, भाग: सवाल की किस्म। %1, %2, %3: खेल। %4: आवाज़ चालू या बंद। कंट्रोल Q: बंद करो।</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
-        <translation>टैब: अगले बटन पर जाओ। स्पेस या एंटर: उसे दबाओ। F1: कुंजियाँ फिर से सुनो।</translation>
+        <translation>टैब: अगले बटन पर जाओ। स्पेस या एंटर: उसे दबाओ। F1: बटन फिर से सुनो।</translation>
     </message>
     <message>
         <source>-</source>

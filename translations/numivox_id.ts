@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Modes</source>
-        <translation>Mode</translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>Interactive</source>

@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>risposte possibili</translation>
+        <translation>Qual è giusta?</translation>
     </message>
     <message>
         <source>-</source>

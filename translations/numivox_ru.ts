@@ -98,7 +98,7 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>Пробел или Enter: карточка. От 1 до 6: ответы. Плюс, минус, умножить, разделить: примеры. %1, %2, %3: игры. %4: звук включить или выключить. Ctrl Q: закрыть.</translation>
+        <translation>Пробел или Enter: карточка. От 1 до 6: ответы. Плюс, минус, умножить, разделить: примеры. %1, %2, %3: игры. %4: звук включить или выключить. Контроль Q: закрыть.</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>

@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>addition</source>
-        <translation>addition</translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>Min/Max Number</source>
@@ -302,15 +302,15 @@
     </message>
     <message>
         <source>subtraction</source>
-        <translation>subtraktion</translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>multiplication</source>
-        <translation>multiplikation</translation>
+        <translation>gånger</translation>
     </message>
     <message>
         <source>division</source>
-        <translation>division</translation>
+        <translation>delat med</translation>
     </message>
 </context>
 </TS>

@@ -129,7 +129,7 @@
         <source>T</source>
         <comment>key of the Timer button</comment>
         <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
-        <translation>Ü</translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>M</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>timer mode</source>
-        <translation>Süreli oyun</translation>
+        <translation>Zamanlı oyun</translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds.</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Timer</source>
-        <translation>Süreli</translation>
+        <translation>Zamanlı</translation>
     </message>
     <message>
         <source> timer (secs)</source>

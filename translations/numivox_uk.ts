@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Switches speech off</source>
-        <translation>Вимкне голос</translation>
+        <translation>Вимикає голос</translation>
     </message>
     <message>
         <source>Switches speech on</source>
-        <translation>Увімкне голос</translation>
+        <translation>Вмикає голос</translation>
     </message>
     <message>
         <source>seconds to wait</source>
@@ -98,7 +98,7 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>Пробіл або Enter: картка. Від 1 до 6: відповіді. Плюс, мінус, помножити, поділити: приклади. %1, %2, %3: ігри. %4: голос увімкнути або вимкнути. Ctrl Q: закрити.</translation>
+        <translation>Пробіл або Enter: картка. Від 1 до 6: відповіді. Плюс, мінус, помножити, поділити: приклади. %1, %2, %3: ігри. %4: голос увімкнути або вимкнути. Контрол Q: закрити.</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
@@ -129,7 +129,7 @@
         <source>T</source>
         <comment>key of the Timer button</comment>
         <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
-        <translation>Ч</translation>
+        <translation>Н</translation>
     </message>
     <message>
         <source>M</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>click possible answers to the right</source>
-        <translation>Натисни на одну з відповідей справа.</translation>
+        <translation>Вибери одну відповідь справа.</translation>
     </message>
     <message>
         <source>first choose a timer value in seconds</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>possible answers</source>
-        <translation>Яка вірна?</translation>
+        <translation>Де правильна?</translation>
     </message>
     <message>
         <source>subtraction</source>

@@ -98,7 +98,7 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>Phím cách hoặc Enter: thẻ. 1 đến 6: các đáp án. Cộng, trừ, nhân, chia: các phép tính. %1, %2, %3: các trò chơi. %4: bật hoặc tắt tiếng. Control Q: đóng.</translation>
+        <translation>Phím cách hoặc Enter: thẻ. 1 đến 6: các đáp án. Cộng, trừ, nhân, chia: các phép tính. %1, %2, %3: các trò chơi. %4: bật hoặc tắt tiếng. Phím Công-trôn Q: đóng.</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Modes</source>
-        <translation>Chế độ</translation>
+        <translation>Chơi</translation>
     </message>
     <message>
         <source>Interactive</source>
