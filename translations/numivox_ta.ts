@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Min/Max Number</source>
-        <translation>சிறிய/பெரிய எண்</translation>
+        <translation>எண்கள்</translation>
     </message>
     <message>
         <source>Tavika writes ...</source>
