@@ -1,6 +1,8 @@
 #include "access/accessible_texts.h"
 
 #include "access/key_names.h"
+#include "app/language.h"
+#include "speech/spoken_numbers.h"
 
 QString AccessibleTexts::solvedProblem(const QString& problem, const QString& answer)
 {
@@ -115,6 +117,17 @@ QString AccessibleTexts::keyHelp()
     return tr("Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. "
               "%1, %2, %3: the modes. %4: speech on or off. Control Q: close.")
         .arg(letter(Qt::Key_S), letter(Qt::Key_I), letter(Qt::Key_T), letter(Qt::Key_M));
+}
+
+QString AccessibleTexts::spokenKeyHelp()
+{
+    //: Never shown. How the voice must say the numbers of "1 to 6" in the key help, where it
+    //: reads the digits in the wrong form: ICU's rule set of the form
+    //: ("%spellout-cardinal-masculine-genitive" for Russian "от одного до шести"), or number and
+    //: word separated by commas where ICU has none ("1 одного, 6 шести"). Keep "-" where the
+    //: voice says the digits right.
+    const QString forms = tr("-", "numbers said in from 1 to 6");
+    return SpokenNumbers(Language::current(), forms).inPhrase(keyHelp());
 }
 
 QString AccessibleTexts::focusHelp()

@@ -43,6 +43,8 @@ public:
     // The hidden button that holds the keyboard focus: a summary of the keys.
     static QString keyHelpName();
     static QString keyHelp();
+    // The key help as the voice says it, its numbers in the form "from 1 to 6" needs.
+    static QString spokenKeyHelp();
     // The keys that move between the controls; F1 says both helps.
     static QString focusHelp();
 

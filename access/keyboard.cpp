@@ -186,7 +186,7 @@ bool Keyboard::press(const QKeyEvent& event)
         return false;
     if (event.key() == Qt::Key_F1) {
         if (!isRepeat(event))
-            m_window.Speak(AccessibleTexts::keyHelp() + QLatin1Char(' ') + AccessibleTexts::focusHelp());
+            m_window.Speak(AccessibleTexts::spokenKeyHelp() + QLatin1Char(' ') + AccessibleTexts::focusHelp());
         return true;
     }
     if (isPressKey(event.key())) {

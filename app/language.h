@@ -20,4 +20,9 @@ QString translationResource(const QString& language);
 // as Qt lists them ("de", "de-Latn-DE", "de-DE", "fr", ...).
 QString install(QCoreApplication& app, const QStringList& preferences = QLocale::system().uiLanguages());
 
+// The language of the installed translation, whose rules say its numbers in words ("en" before
+// any); install() sets it, and so may a test that installs a translation of its own.
+QString current();
+void setCurrent(const QString& language);
+
 } // namespace Language

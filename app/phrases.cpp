@@ -1,7 +1,9 @@
 #include "app/phrases.h"
 
+#include "app/language.h"
 #include "problems/number_text.h"
 #include "problems/operations.h"
+#include "speech/spoken_numbers.h"
 
 #include <cmath>
 
@@ -16,18 +18,12 @@ int countOf(const QString& number)
 // A number as the voice must say it where a word next to it decides its form. The voice reads
 // a digit in its default form, so Polish "2 sekundy" comes out "dwa sekundy" where the
 // feminine noun needs "dwie", and Czech "12 děleno 3" needs "třemi" after "děleno"; plural forms
-// cannot help, as they put 2 together with 3 and 4. A translation that needs it lists such
-// numbers as words in that form, as number and word separated by commas ("1 jedna, 2 dwie");
-// any other number, and every number in English ("-"), stays digits.
-QString spokenNumber(const QString& words, const QString& number)
+// cannot help, as they put 2 together with 3 and 4. A translation that needs it names the ICU
+// rule set of that form ("%spellout-cardinal-feminine"), or lists the numbers as words where
+// ICU has no such form ("1 jedním, 2 dvěma"); every number in English ("-") stays digits.
+QString spokenNumber(const QString& forms, const QString& number)
 {
-    for (const QString& pair : words.split(QLatin1Char(','))) {
-        const QString entry = pair.trimmed();
-        const qsizetype blank = entry.indexOf(QLatin1Char(' '));
-        if (blank > 0 && QStringView(entry).left(blank) == number)
-            return entry.mid(blank + 1).trimmed();
-    }
-    return number;
+    return SpokenNumbers(Language::current(), forms).words(number);
 }
 
 } // namespace
@@ -94,8 +90,9 @@ QString Phrases::timerMode()
 
 QString Phrases::seconds(const QString& entry)
 {
-    //: Never shown. The numbers the voice must say as words before "seconds", in the form that
-    //: noun needs, as number and word separated by commas: Polish "1 jedna, 2 dwie". Keep "-"
+    //: Never shown. How the voice must say the numbers before "seconds", where it reads the digits
+    //: in the wrong form for that noun: ICU's rule set of the form ("%spellout-cardinal-feminine"),
+    //: or number and word separated by commas where ICU has none ("1 jedna, 2 dwie"). Keep "-"
     //: where the voice says the digits right.
     const QString words = tr("-", "numbers said before seconds");
     //: Said after a waiting time was chosen; %1 is the number of seconds, or its word.
@@ -123,9 +120,10 @@ QString Phrases::problem(const QString& n1, const QString& operationWord, const 
     if (operationWord == QLatin1String("times"))
         return tr("%1 times %2").arg(n1, n2);
     if (operationWord == QLatin1String("divided by")) {
-        //: Never shown. The numbers the voice must say as words after "divided by", in the form
-        //: that word needs, as number and word separated by commas: Czech "2 dvěma, 3 třemi". Keep
-        //: "-" where the voice says the digits right.
+        //: Never shown. How the voice must say the numbers after "divided by", where it reads the
+        //: digits in the wrong form: ICU's rule set of the form, or number and word separated by
+        //: commas where ICU has none (Czech "2 dvěma, 3 třemi, 20 dvaceti": 24 is composed
+        //: "dvaceti čtyřmi"). Keep "-" where the voice says the digits right.
         const QString words = tr("-", "numbers said after divided by");
         return tr("%1 divided by %2").arg(n1, spokenNumber(words, n2));
     }

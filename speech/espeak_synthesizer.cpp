@@ -11,6 +11,7 @@
 
 #include <mutex>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -110,10 +111,13 @@ bool selectVoice(EspeakGlobal& global, const EspeakVoice& voice)
 
 } // namespace
 
-EspeakSynthesizer::EspeakSynthesizer(EspeakVoice voice)
+EspeakSynthesizer::EspeakSynthesizer(EspeakVoice voice, NumbersInWords numbers)
     : voice_(voice)
+    , numbers_(std::move(numbers))
 {
 }
+
+EspeakSynthesizer::~EspeakSynthesizer() = default;
 
 QString EspeakSynthesizer::dataPath()
 {
@@ -127,10 +131,19 @@ QString EspeakSynthesizer::dataPath()
     return path ? QString::fromLocal8Bit(path) : QString();
 }
 
+QString EspeakSynthesizer::spokenText(const QString& phrase)
+{
+    if (numbers_.language.isEmpty())
+        return phrase;
+    if (!speller_)
+        speller_ = std::make_unique<SpokenNumbers>(numbers_.language, numbers_.forms);
+    return speller_->inPhrase(phrase);
+}
+
 std::vector<int16_t> EspeakSynthesizer::doSynthesize(const QString& phrase, const StopCheck& shouldStop)
 {
     std::vector<int16_t> samples;
-    const QByteArray text = phrase.trimmed().toUtf8();
+    const QByteArray text = spokenText(phrase).trimmed().toUtf8();
     if (text.isEmpty())
         return samples;
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "speech/speech_synthesizer.h"
+#include "speech/spoken_numbers.h"
 
 #include <QString>
+
+#include <memory>
 
 // An eSpeak NG voice, by the name espeak_SetVoiceByName knows it.
 struct EspeakVoice
@@ -26,7 +29,10 @@ public:
     // it). Plain "en-us" stands in if the variant is missing.
     static constexpr EspeakVoice kEnglish { "en-us+klatt", "en-us" };
 
-    explicit EspeakSynthesizer(EspeakVoice voice = kEnglish);
+    // A voice that reads some digits wrong ("1" in Russian) is given its numbers in words;
+    // what the program logs and shows keeps its digits.
+    explicit EspeakSynthesizer(EspeakVoice voice = kEnglish, NumbersInWords numbers = {});
+    ~EspeakSynthesizer() override;
 
     // The folder of eSpeak's voices and dictionaries, without starting eSpeak.
     static QString dataPath();
@@ -35,9 +41,15 @@ public:
     int sampleRate() const override { return 22050; }
     QString name() const override { return QStringLiteral("espeak-ng ") + QLatin1String(voice_.name); }
 
+    // The text eSpeak is given for a phrase: its numbers in words where this voice needs them.
+    // Call it only on the thread that speaks.
+    QString spokenText(const QString& phrase);
+
 protected:
     std::vector<int16_t> doSynthesize(const QString& phrase, const StopCheck& shouldStop) override;
 
 private:
     EspeakVoice voice_;
+    NumbersInWords numbers_;
+    std::unique_ptr<SpokenNumbers> speller_; // made on the speaking thread, at its first phrase
 };

@@ -13,14 +13,38 @@ namespace {
 // machine without it; every other language has eSpeak NG's voice of that language, the best
 // Debian's main archive has for it (the same children's speed and pitch as in English, see
 // EspeakSynthesizer). An eSpeak voice is there when its voice file and its dictionary are,
-// both named relative to eSpeak's data folder.
+// both named relative to eSpeak's data folder. Where the voice reads some numbers wrong, it is
+// given every number in words (see SpokenNumbers): in ICU's default rule set (""), another
+// rule set, or a hand-written list.
 struct LanguageVoice
 {
     const char* language; // as Qt names it
     EspeakVoice espeak;
     const char* voiceFile;
     const char* dictionary;
+    const char* numbers = nullptr; // null: the voice reads every digit right
 };
+
+// eSpeak NG 1.51 reads "1" in Russian as "ойдин", and 1000 as "одна тысяч"; Ukrainian 1000 as
+// "один тисяча"; Vietnamese 1000 as "một ngàn không trăm". ICU says them right.
+constexpr const char* kIcuDefault = "";
+// Czech 2000 is "dva tisíc" in eSpeak NG 1.51, and ICU's Czech has "jedna tisíc" and "dvě
+// tisíce": the thousands are named here, and eSpeak reads the rest of the number right.
+constexpr const char* kCzechThousands = "1000 tisíc, 2000 dva tisíce, 3000 tři tisíce, 4000 čtyři tisíce, "
+                                        "5000 pět tisíc, 6000 šest tisíc, 7000 sedm tisíc, 8000 osm tisíc, "
+                                        "9000 devět tisíc, 10000 deset tisíc";
+// Mandarin says 10000 "shí qiān" and 102 "yì bǎi èr"; ICU's hanzi are right ("一万", "一百零二").
+constexpr const char* kChineseNumbers = "%spellout-cardinal";
+// Japanese reads kana but not ICU's kanji, and says 100 "ichi hyaku", 144 "ichi hyaku yon jū shi",
+// 10000 "jū sen": every number is composed from the kana of its places.
+constexpr const char* kJapaneseKana
+    = "- マイナス, 1 いち, 2 に, 3 さん, 4 よん, 5 ご, 6 ろく, 7 なな, 8 はち, 9 きゅう, "
+      "10 じゅう, 20 にじゅう, 30 さんじゅう, 40 よんじゅう, 50 ごじゅう, "
+      "60 ろくじゅう, 70 ななじゅう, 80 はちじゅう, 90 きゅうじゅう, "
+      "100 ひゃく, 200 にひゃく, 300 さんびゃく, 400 よんひゃく, 500 ごひゃく, "
+      "600 ろっぴゃく, 700 ななひゃく, 800 はっぴゃく, 900 きゅうひゃく, "
+      "1000 せん, 2000 にせん, 3000 さんぜん, 4000 よんせん, 5000 ごせん, "
+      "6000 ろくせん, 7000 ななせん, 8000 はっせん, 9000 きゅうせん, 10000 いちまん";
 
 constexpr const char* kEnglish = "en";
 
@@ -34,22 +58,31 @@ const LanguageVoice kVoices[] = {
     { "nl", { "nl", nullptr }, "lang/gmw/nl", "nl_dict" },
     { "pl", { "pl", nullptr }, "lang/zlw/pl", "pl_dict" },
     { "tr", { "tr", nullptr }, "lang/trk/tr", "tr_dict" },
-    { "ru", { "ru", nullptr }, "lang/zle/ru", "ru_dict" },
-    { "uk", { "uk", nullptr }, "lang/zle/uk", "uk_dict" },
+    { "ru", { "ru", nullptr }, "lang/zle/ru", "ru_dict", kIcuDefault },
+    { "uk", { "uk", nullptr }, "lang/zle/uk", "uk_dict", kIcuDefault },
     { "ca", { "ca", nullptr }, "lang/roa/ca", "ca_dict" },
-    { "cs", { "cs", nullptr }, "lang/zlw/cs", "cs_dict" },
+    { "cs", { "cs", nullptr }, "lang/zlw/cs", "cs_dict", kCzechThousands },
     { "el", { "el", nullptr }, "lang/grk/el", "el_dict" },
     { "sv", { "sv", nullptr }, "lang/gmq/sv", "sv_dict" },
     { "pt", { "pt", nullptr }, "lang/roa/pt", "pt_dict" }, // Portugal's
     { "hi", { "hi", nullptr }, "lang/inc/hi", "hi_dict" },
     { "id", { "id", nullptr }, "lang/poz/id", "id_dict" },
-    { "vi", { "vi", nullptr }, "lang/aav/vi", "vi_dict" },
     { "ar", { "ar", nullptr }, "lang/sem/ar", "ar_dict" },
     { "fa", { "fa", nullptr }, "lang/ira/fa", "fa_dict" },
     { "ur", { "ur", nullptr }, "lang/inc/ur", "ur_dict" },
+    { "vi", { "vi", nullptr }, "lang/aav/vi", "vi_dict", kIcuDefault },
+    // Plain "cmn" of eSpeak NG 1.51 reads Chinese characters as pinyin spelt in English ("ni
+    // three"); the pinyin variant reads them right in 1.51 and 1.52, and Latin words as English.
+    { "zh", { "cmn-latn-pinyin", nullptr }, "lang/sit/cmn-Latn-pinyin", "cmn_dict", kChineseNumbers },
+    { "ja", { "ja", nullptr }, "lang/jpx/ja", "ja_dict", kJapaneseKana },
+    { "ko", { "ko", nullptr }, "lang/ko", "ko_dict" },
+    { "bn", { "bn", nullptr }, "lang/inc/bn", "bn_dict" },
+    { "ta", { "ta", nullptr }, "lang/dra/ta", "ta_dict" },
+    { "sw", { "sw", nullptr }, "lang/bnt/sw", "sw_dict" },
 };
 
-// "de" and "de_AT" find German; "pt_BR" finds Brazil's Portuguese, "pt_PT" and "pt" Portugal's.
+// "de" and "de_AT" find German, "zh_CN" and "zh" Chinese; "pt_BR" finds Brazil's Portuguese, "pt_PT" and "pt"
+// Portugal's.
 const LanguageVoice* find(const QString& language)
 {
     for (const QString& name : { language, language.section(QLatin1Char('_'), 0, 0) }) {
@@ -91,7 +124,10 @@ std::vector<std::unique_ptr<SpeechSynthesizer>> candidates(const QString& langua
         voice = find(QLatin1String(kEnglish));
         voices.push_back(std::make_unique<FestivalSynthesizer>());
     }
-    voices.push_back(std::make_unique<EspeakSynthesizer>(voice->espeak));
+    NumbersInWords numbers;
+    if (voice->numbers)
+        numbers = { QLatin1String(voice->language), QString::fromUtf8(voice->numbers) };
+    voices.push_back(std::make_unique<EspeakSynthesizer>(voice->espeak, numbers));
     return voices;
 }
 

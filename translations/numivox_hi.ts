@@ -81,15 +81,15 @@
     </message>
     <message>
         <source>Numivox keys</source>
-        <translation>Numivox की कुंजियाँ</translation>
+        <translation>Numivox के बटन</translation>
     </message>
     <message>
         <source>Key: %1</source>
-        <translation>कुंजी: %1</translation>
+        <translation>बटन: %1</translation>
     </message>
     <message>
         <source>Keys: %1</source>
-        <translation>कुंजियाँ: %1</translation>
+        <translation>बटन: %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -98,11 +98,17 @@
     <message>
         <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
         <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
-        <translation>स्पेस या एंटर: कार्ड। 1 से 6: जवाब। जमा, घटा, गुणा, भाग: सवाल की किस्म। %1, %2, %3: खेल। %4: आवाज़ चालू या बंद। Ctrl Q: बंद करो।</translation>
+        <translation>स्पेस या एंटर: कार्ड। 1 से 6: जवाब। जमा, घटा, गुणा, भाग: सवाल की किस्म। %1, %2, %3: खेल। %4: आवाज़ चालू या बंद। कंट्रोल Q: बंद करो।</translation>
     </message>
     <message>
         <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
-        <translation>टैब: अगले बटन पर जाओ। स्पेस या एंटर: उसे दबाओ। F1: कुंजियाँ फिर से सुनो।</translation>
+        <translation>टैब: अगले बटन पर जाओ। स्पेस या एंटर: उसे दबाओ। F1: बटन फिर से सुनो।</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said in from 1 to 6</comment>
+        <extracomment>Never shown. How the voice must say the numbers of &quot;1 to 6&quot; in the key help, where it reads the digits in the wrong form: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-masculine-genitive&quot; for Russian &quot;от одного до шести&quot;), or number and word separated by commas where ICU has none (&quot;1 одного, 6 шести&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
     </message>
     <message>
         <source>smallest and largest number</source>
@@ -212,7 +218,7 @@
     <message>
         <source>-</source>
         <comment>numbers said before seconds</comment>
-        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers before &quot;seconds&quot;, where it reads the digits in the wrong form for that noun: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-feminine&quot;), or number and word separated by commas where ICU has none (&quot;1 jedna, 2 dwie&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>-</translation>
     </message>
     <message numerus="yes">
@@ -246,7 +252,7 @@
     <message>
         <source>-</source>
         <comment>numbers said after divided by</comment>
-        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers after &quot;divided by&quot;, where it reads the digits in the wrong form: ICU&apos;s rule set of the form, or number and word separated by commas where ICU has none (Czech &quot;2 dvěma, 3 třemi, 20 dvaceti&quot;: 24 is composed &quot;dvaceti čtyřmi&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>-</translation>
     </message>
     <message>

@@ -1,3 +1,4 @@
+#include "access/accessible_texts.h"
 #include "access/key_names.h"
 #include "access/keyboard.h"
 #include "app/controls/choice_list.h"
@@ -11,6 +12,7 @@
 #include "app/phrases.h"
 #include "app/window_layout.h"
 #include "speech/espeak_synthesizer.h"
+#include "speech/language_voices.h"
 #include "support/test_window.h"
 
 #include <QDir>
@@ -45,6 +47,8 @@ private slots:
     void germanPhrasesAreBuiltFromTheirParts();
     void numbersAreSaidInTheFormTheirWordsNeed_data();
     void numbersAreSaidInTheFormTheirWordsNeed();
+    void voicesAreGivenTheNumbersInWords_data();
+    void voicesAreGivenTheNumbersInWords();
     void preferencesAreTriedInTurn_data();
     void preferencesAreTriedInTurn();
 
@@ -61,10 +65,16 @@ public:
     explicit InstalledTranslation(const QString& language)
     {
         m_loaded = m_translator.load(Language::translationResource(language));
-        if (m_loaded)
+        if (m_loaded) {
             QCoreApplication::installTranslator(&m_translator);
+            Language::setCurrent(language);
+        }
     }
-    ~InstalledTranslation() { QCoreApplication::removeTranslator(&m_translator); }
+    ~InstalledTranslation()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        Language::setCurrent(QStringLiteral("en"));
+    }
     bool loaded() const { return m_loaded; }
     QString language() const { return m_translator.language(); }
 
@@ -186,8 +196,7 @@ QStringList LanguagesTest::shippedLanguages()
 void LanguagesTest::everyLanguageIsShipped()
 {
     QCOMPARE(shippedLanguages(),
-        QStringList({ "ar", "ca", "cs", "de", "el", "es", "fa", "fr", "hi", "id", "it", "nl", "pl", "pt", "pt_BR", "ru",
-            "sv", "tr", "uk", "ur", "vi" }));
+        QStringList({ "ar", "bn", "ca", "cs", "de", "el", "es", "fa", "fr", "hi", "id", "it", "ja", "ko", "nl", "pl", "pt", "pt_BR", "ru", "sv", "sw", "ta", "tr", "uk", "ur", "vi", "zh_CN" }));
 }
 
 // Each translation in the source folder is compiled in under the name the program asks for, and
@@ -353,13 +362,18 @@ void LanguagesTest::numbersAreSaidInTheFormTheirWordsNeed_data()
     // The voice would read the digit 2 as the masculine "dwa", "два", "dva"; the noun is
     // feminine. Czech divides "by three" in the instrumental.
     QTest::newRow("pl") << "pl"
-                        << QStringList({ "dwie sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
+                        << QStringList(
+                               { "dwie sekundy.", "trzy sekundy.", "cztery sekundy.", "pięć sekund.", "sześć sekund." })
                         << "czekamy 2 sekundy "
                         << "12 podzielić przez 3";
-    QTest::newRow("ru") << "ru" << QStringList({ "две секунды.", "3 секунды.", "4 секунды.", "5 секунд.", "6 секунд." })
+    QTest::newRow("ru") << "ru"
+                        << QStringList(
+                               { "две секунды.", "три секунды.", "четыре секунды.", "пять секунд.", "шесть секунд." })
                         << "ждём 2 секунды "
                         << "12 разделить на 3";
-    QTest::newRow("cs") << "cs" << QStringList({ "dvě sekundy.", "3 sekundy.", "4 sekundy.", "5 sekund.", "6 sekund." })
+    QTest::newRow("cs") << "cs"
+                        << QStringList(
+                               { "dvě sekundy.", "tři sekundy.", "čtyři sekundy.", "pět sekund.", "šest sekund." })
                         << "čekáme 2 sekundy "
                         << "12 děleno třemi";
 }
@@ -380,6 +394,76 @@ void LanguagesTest::numbersAreSaidInTheFormTheirWordsNeed()
     QCOMPARE(Phrases::waitingSeconds(QStringLiteral("2")), shown);
 }
 
+void LanguagesTest::voicesAreGivenTheNumbersInWords_data()
+{
+    // What eSpeak is given, by the language's voice, for a phrase of the translation: "seconds"
+    // is Phrases::seconds(number), "divided by" the problem 24 divided by the number, "key help"
+    // the key help, "voice" the number as a phrase of its own.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("phrase");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("pl seconds") << "pl" << "seconds" << "2" << "dwie sekundy.";
+    QTest::newRow("ru seconds") << "ru" << "seconds" << "2" << "две секунды.";
+    QTest::newRow("uk seconds") << "uk" << "seconds" << "2" << "дві секунди.";
+    QTest::newRow("cs seconds") << "cs" << "seconds" << "2" << "dvě sekundy.";
+    QTest::newRow("zh seconds") << "zh_CN" << "seconds" << "2" << "两秒。";
+    QTest::newRow("ru key help") << "ru" << "key help" << "" << "от одного до шести";
+    QTest::newRow("uk key help") << "uk" << "key help" << "" << "від одного до шести";
+    QTest::newRow("pl key help") << "pl" << "key help" << "" << "od jednego do sześciu";
+    QTest::newRow("cs divided by 24") << "cs" << "divided by" << "24" << "24 děleno dvaceti čtyřmi";
+    QTest::newRow("cs divided by 100") << "cs" << "divided by" << "100" << "24 děleno stem";
+    QTest::newRow("cs divided by 7") << "cs" << "divided by" << "7" << "24 děleno sedmi";
+    QTest::newRow("ru 1") << "ru" << "voice" << "1" << "один";
+    QTest::newRow("ru 21") << "ru" << "voice" << "21" << "двадцать один";
+    QTest::newRow("ru 1000") << "ru" << "voice" << "1000" << "одна тысяча";
+    QTest::newRow("ru 2000") << "ru" << "voice" << "2000" << "две тысячи";
+    QTest::newRow("ru -3") << "ru" << "voice" << "-3" << "минус три";
+    QTest::newRow("uk 1000") << "uk" << "voice" << "1000" << "одна тисяча";
+    QTest::newRow("cs 1000") << "cs" << "voice" << "1000" << "tisíc";
+    QTest::newRow("cs 2345") << "cs" << "voice" << "2345" << "dva tisíce 345";
+    QTest::newRow("vi 1000") << "vi" << "voice" << "1000" << "một nghìn";
+    QTest::newRow("zh 10000") << "zh_CN" << "voice" << "10000" << "一万";
+    QTest::newRow("zh 102") << "zh_CN" << "voice" << "102" << "一百零二";
+    QTest::newRow("ja 144") << "ja" << "voice" << "144" << "ひゃく よんじゅう よん";
+    QTest::newRow("ja 10000") << "ja" << "voice" << "10000" << "いちまん";
+    QTest::newRow("ja 3600") << "ja" << "voice" << "3600" << "さんぜん ろっぴゃく";
+    QTest::newRow("ja -8") << "ja" << "voice" << "-8" << "マイナス はち";
+    QTest::newRow("de keeps digits") << "de" << "voice" << "1000" << "1000";
+    QTest::newRow("en keeps digits") << "en" << "voice" << "21" << "21";
+}
+
+void LanguagesTest::voicesAreGivenTheNumbersInWords()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, phrase);
+    QFETCH(QString, number);
+    QFETCH(QString, said);
+    std::unique_ptr<InstalledTranslation> translation;
+    if (language != QLatin1String("en")) {
+        translation = std::make_unique<InstalledTranslation>(language);
+        QVERIFY(translation->loaded());
+    }
+    QString text = number;
+    if (phrase == QLatin1String("seconds"))
+        text = Phrases::seconds(number);
+    else if (phrase == QLatin1String("divided by"))
+        text = Phrases::problem(QStringLiteral("24"), QStringLiteral("divided by"), number);
+    else if (phrase == QLatin1String("key help"))
+        text = AccessibleTexts::spokenKeyHelp();
+    auto voices = language_voices::candidates(language);
+    auto* espeak = dynamic_cast<EspeakSynthesizer*>(voices.back().get());
+    QVERIFY(espeak);
+    const QString given = espeak->spokenText(text);
+    if (phrase == QLatin1String("key help")) {
+        QVERIFY2(given.contains(said, Qt::CaseInsensitive), qPrintable(given));
+        // Shown and read by a screen reader, the key help keeps its digits.
+        QVERIFY(AccessibleTexts::keyHelp().contains(QLatin1String("1 ")));
+    } else {
+        QCOMPARE(given, said);
+    }
+}
+
 void LanguagesTest::preferencesAreTriedInTurn_data()
 {
     QTest::addColumn<QStringList>("preferences");
@@ -390,8 +474,19 @@ void LanguagesTest::preferencesAreTriedInTurn_data()
     const QStringList french = { "fr", "fr-Latn-FR", "fr-FR" };
     QTest::newRow("German") << german << QStringList() << "de";
     QTest::newRow("Brazilian") << QStringList({ "pt-BR", "pt-Latn-BR", "pt" }) << QStringList() << "pt_BR";
-    QTest::newRow("Japanese, then German")
-        << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) + german << QStringList() << "de";
+    QTest::newRow("Thai, then German") << QStringList({ "th", "th-Thai-TH", "th-TH" }) + german << QStringList()
+                                       << "de";
+    QTest::newRow("Chinese") << QStringList({ "zh" }) << QStringList() << "zh_CN";
+    QTest::newRow("Chinese of China") << QStringList({ "zh-CN", "zh-Hans-CN" }) << QStringList() << "zh_CN";
+    QTest::newRow("Chinese of Taiwan, then German")
+        << QStringList({ "zh-TW", "zh-Hant-TW" }) + german << QStringList() << "de";
+    QTest::newRow("Japanese") << QStringList({ "ja", "ja-Jpan-JP", "ja-JP" }) << QStringList() << "ja";
+    QTest::newRow("Japanese without its voice, then Korean")
+        << QStringList({ "ja", "ja-JP", "ko", "ko-KR" }) << QStringList({ "ja_dict" }) << "ko";
+    QTest::newRow("Chinese without its voice, then Bengali")
+        << QStringList({ "zh-CN", "bn", "bn-BD" }) << QStringList({ "cmn_dict" }) << "bn";
+    QTest::newRow("Tamil of Sri Lanka") << QStringList({ "ta-LK", "ta-Taml-LK" }) << QStringList() << "ta";
+    QTest::newRow("Swahili without its voice") << QStringList({ "sw", "sw-KE" }) << QStringList({ "sw_dict" }) << "en";
     QTest::newRow("Portugal's Portuguese") << QStringList({ "pt-PT", "pt-Latn-PT" }) << QStringList() << "pt";
     QTest::newRow("Portuguese") << QStringList({ "pt" }) << QStringList() << "pt";
     // English is the program's own language: it needs no translation, and comes first if preferred.

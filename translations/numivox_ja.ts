@@ -1,0 +1,314 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1、こたえ %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>カード</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>こたえか、つぎの もんだいを だします</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>こたえ %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>この こたえを えらぶ</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>この けいさんで あそぶ</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>この ゲームを えらぶ</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>おと あり</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>おと なし</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>おとを けします</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>おとを だします</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>まつ びょうすう</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>なんびょうで こたえが でるか</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>いちばん ちいさい かず</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>いちばん おおきい かず</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>カードの かずは、いちばん ちいさい かずから いちばん おおきい かずまで</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>こくばんの まえの タビカ</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>タビカが あいさつします</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>ブラウザで ウェブページを ひらきます</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>ヌミボックスの キー</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>スペースか エンター: カード。1から 6: こたえ。プラス、マイナス、かける、わる: けいさん。%1、%2、%3: ゲーム。%4: おとを だす、けす。コントロール Q: おわり。</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said in from 1 to 6</comment>
+        <extracomment>Never shown. How the voice must say the numbers of &quot;1 to 6&quot; in the key help, where it reads the digits in the wrong form: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-masculine-genitive&quot; for Russian &quot;от одного до шести&quot;), or number and word separated by commas where ICU has none (&quot;1 одного, 6 шести&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>タブ: つぎの ボタンへ。スペースか エンター: ボタンを おす。F1: キーを もう いちど きく。</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>キー: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>キー: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>エンター</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>エンター</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>カードを クリック</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>みぎの こたえを クリック =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>%1 びょう まってね </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>ようこそ！ ヌミボックスだよ。ふつうの ゲーム。カードを クリックして はじめよう。</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>ふつうの ゲーム</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>えらぶ ゲーム</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>みぎの こたえを ひとつ クリックしてね。</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>さいしょに、なんびょう まつか えらんでね。</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>とけいの ゲーム</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. How the voice must say the numbers before &quot;seconds&quot;, where it reads the digits in the wrong form for that noun: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-feminine&quot;), or number and word separated by commas where ICU has none (&quot;1 jedna, 2 dwie&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>%1 びょう。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>カードを クリックすると、こたえが みえるよ。</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>カードを クリックして、つづけよう。</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 たす %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 ひく %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 かける %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. How the voice must say the numbers after &quot;divided by&quot;, where it reads the digits in the wrong form: ICU&apos;s rule set of the form, or number and word separated by commas where ICU has none (Czech &quot;2 dvěma, 3 třemi, 20 dvaceti&quot;: 24 is composed &quot;dvaceti čtyřmi&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 わる %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>みぎの ただしい こたえを クリックしてね。</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>あれれ、ちがうよ。もう いちど やってみよう！</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>いちばん ちいさい かずを %1 に したよ。</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>いちばん おおきい かずを %1 に したよ。</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>あれれ！ いちばん ちいさい かずを、いちばん おおきい かずより おおきく できないよ。</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>タビカが かいたよ。1 たす 1 で 2。タビカ、あってる？</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>えらぶ</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>ふつう</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>とけい</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> びょう</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>たしざん</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>つかう かず</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>タビカが かくよ ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>どれかな？</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>ひきざん</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>かけざん</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>わりざん</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,316 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sw_TZ" sourcelanguage="en">
+<context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 ni sawa na %2</translation>
+    </message>
+    <message>
+        <source>flash card</source>
+        <translation>kadi</translation>
+    </message>
+    <message>
+        <source>Shows the answer, or the next problem</source>
+        <translation>Inaonyesha jibu, au swali linalofuata</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>jibu %1</translation>
+    </message>
+    <message>
+        <source>Choose this answer</source>
+        <translation>Chagua jibu hili</translation>
+    </message>
+    <message>
+        <source>Play with this operation</source>
+        <translation>Cheza na hesabu hii</translation>
+    </message>
+    <message>
+        <source>Play this game</source>
+        <translation>Chagua mchezo huu</translation>
+    </message>
+    <message>
+        <source>speech on</source>
+        <translation>sauti imewashwa</translation>
+    </message>
+    <message>
+        <source>speech off</source>
+        <translation>sauti imezimwa</translation>
+    </message>
+    <message>
+        <source>Switches speech off</source>
+        <translation>Inazima sauti</translation>
+    </message>
+    <message>
+        <source>Switches speech on</source>
+        <translation>Inawasha sauti</translation>
+    </message>
+    <message>
+        <source>seconds to wait</source>
+        <translation>sekunde za kusubiri</translation>
+    </message>
+    <message>
+        <source>How many seconds until the answer shows</source>
+        <translation>Sekunde ngapi hadi jibu lionekane</translation>
+    </message>
+    <message>
+        <source>smallest number</source>
+        <translation>namba ndogo kabisa</translation>
+    </message>
+    <message>
+        <source>largest number</source>
+        <translation>namba kubwa kabisa</translation>
+    </message>
+    <message>
+        <source>The numbers on the cards go from the smallest to the largest number</source>
+        <translation>Namba kwenye kadi ni kuanzia namba ndogo kabisa hadi namba kubwa kabisa</translation>
+    </message>
+    <message>
+        <source>Tavika at the chalkboard</source>
+        <translation>Tavika ubaoni</translation>
+    </message>
+    <message>
+        <source>Tavika says hello</source>
+        <translation>Tavika anasalimia</translation>
+    </message>
+    <message>
+        <source>Opens the web page in the browser</source>
+        <translation>Inafungua ukurasa wa wavuti kwenye kivinjari</translation>
+    </message>
+    <message>
+        <source>Numivox keys</source>
+        <translation>Vitufe vya Numivox</translation>
+    </message>
+    <message>
+        <source>Space or Enter: the card. 1 to 6: the answers. Plus, minus, times, divided by: the operations. %1, %2, %3: the modes. %4: speech on or off. Control Q: close.</source>
+        <extracomment>%1, %2, %3 are the keys of the Standard, Interactive and Timer buttons, %4 the key of the loudspeaker, as the translation chooses them.</extracomment>
+        <translation>Nafasi au Enter: kadi. 1 hadi 6: majibu. Jumlisha, toa, zidisha, gawanya: hesabu. %1, %2, %3: michezo. %4: kuwasha au kuzima sauti. Kontroli Q: funga.</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said in from 1 to 6</comment>
+        <extracomment>Never shown. How the voice must say the numbers of &quot;1 to 6&quot; in the key help, where it reads the digits in the wrong form: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-masculine-genitive&quot; for Russian &quot;от одного до шести&quot;), or number and word separated by commas where ICU has none (&quot;1 одного, 6 шести&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Tab: go to the next button. Space or Enter: press it. F1: hear the keys again.</source>
+        <translation>Tab: nenda kwenye kitufe kinachofuata. Nafasi au Enter: kibonyeze. F1: sikiliza vitufe tena.</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Kitufe: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Vitufe: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>S</source>
+        <comment>key of the Standard button</comment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <comment>key of the Interactive button</comment>
+        <extracomment>The one letter the child presses for the Interactive button (see the Standard key).</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>key of the Timer button</comment>
+        <extracomment>The one letter the child presses for the Timer button (see the Standard key).</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>key of the loudspeaker</comment>
+        <extracomment>The one letter the child presses to switch speech off and on at the loudspeaker (see the Standard key).</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Nafasi</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the keypad.</extracomment>
+        <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>click flashcard</source>
+        <translation>bofya kadi</translation>
+    </message>
+    <message>
+        <source>click answer to the right =====&gt;</source>
+        <translation>chagua jibu =====&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>waiting %1 seconds </source>
+        <extracomment>Status line under the card while a problem waits; %1 is the number of seconds.</extracomment>
+        <translation>
+            <numerusform>subiri sekunde %1 </numerusform>
+            <numerusform>subiri sekunde %1 </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>welcome to numivox, standard mode. click on flashcard to begin</source>
+        <translation>Habari! Hii ni Numivox. Mchezo wa kawaida. Bofya kadi tuanze.</translation>
+    </message>
+    <message>
+        <source>standard mode</source>
+        <translation>Mchezo wa kawaida</translation>
+    </message>
+    <message>
+        <source>interactive mode</source>
+        <translation>Mchezo wa kuchagua</translation>
+    </message>
+    <message>
+        <source>click possible answers to the right</source>
+        <translation>Bofya jibu moja upande wa kulia.</translation>
+    </message>
+    <message>
+        <source>first choose a timer value in seconds</source>
+        <translation>Kwanza chagua sekunde ngapi za kusubiri.</translation>
+    </message>
+    <message>
+        <source>timer mode</source>
+        <translation>Mchezo wa muda</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said before seconds</comment>
+        <extracomment>Never shown. How the voice must say the numbers before &quot;seconds&quot;, where it reads the digits in the wrong form for that noun: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-feminine&quot;), or number and word separated by commas where ICU has none (&quot;1 jedna, 2 dwie&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds.</source>
+        <extracomment>Said after a waiting time was chosen; %1 is the number of seconds, or its word.</extracomment>
+        <translation>
+            <numerusform>Sekunde %1.</numerusform>
+            <numerusform>Sekunde %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>click flash card for answer</source>
+        <translation>Bofya kadi uone jibu.</translation>
+    </message>
+    <message>
+        <source>click flash card to continue</source>
+        <translation>Bofya kadi tuendelee.</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 jumlisha %2</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 toa %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mara %2</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said after divided by</comment>
+        <extracomment>Never shown. How the voice must say the numbers after &quot;divided by&quot;, where it reads the digits in the wrong form: ICU&apos;s rule set of the form, or number and word separated by commas where ICU has none (Czech &quot;2 dvěma, 3 třemi, 20 dvaceti&quot;: 24 is composed &quot;dvaceti čtyřmi&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation>%1 gawanya kwa %2</translation>
+    </message>
+    <message>
+        <source>click on correct answer to the right</source>
+        <translation>Bofya jibu sahihi upande wa kulia.</translation>
+    </message>
+    <message>
+        <source>wrong answer, try again</source>
+        <translation>Lo, si sahihi. Jaribu tena!</translation>
+    </message>
+    <message>
+        <source>the minimum number is now set to %1</source>
+        <translation>Namba ndogo kabisa sasa ni %1.</translation>
+    </message>
+    <message>
+        <source>the maximum number is now set to %1</source>
+        <translation>Namba kubwa kabisa sasa ni %1.</translation>
+    </message>
+    <message>
+        <source>ut,oh, the minimum number must be less than or equal to the maximum number  </source>
+        <extracomment>The two blanks at the end belong to the English phrase; a translation needs none.</extracomment>
+        <translation>Lo! Namba ndogo kabisa haiwezi kuwa kubwa kuliko namba kubwa kabisa.</translation>
+    </message>
+    <message>
+        <source>tavika  writes, 1 plus 1 equals 2. is tavika, correct?</source>
+        <extracomment>Said when the child clicks the picture of Tavika writing 1 + 1 = 2 on a chalkboard.</extracomment>
+        <translation>Tavika anaandika: 1 jumlisha 1 ni 2. Je, Tavika yuko sahihi?</translation>
+    </message>
+    <message>
+        <source>Modes</source>
+        <translation>Michezo</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Chagua</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Kawaida</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Kwa muda</translation>
+    </message>
+    <message>
+        <source> timer (secs)</source>
+        <translation> sekunde</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <translation>kujumlisha</translation>
+    </message>
+    <message>
+        <source>Min/Max Number</source>
+        <translation>Ndogo/Kubwa</translation>
+    </message>
+    <message>
+        <source>Tavika writes ...</source>
+        <translation>Tavika anaandika ...</translation>
+    </message>
+    <message>
+        <source>possible answers</source>
+        <translation>Lipi ni sahihi?</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <translation>kutoa</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <translation>kuzidisha</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <translation>kugawanya</translation>
+    </message>
+</context>
+</TS>
