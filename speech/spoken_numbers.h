@@ -17,9 +17,9 @@ struct NumbersInWords
 // Whole numbers as the words of a language, for a voice that would read the digits wrong or in
 // the wrong form for the word next to them ("2 sekundy" needs the feminine "dwie"). The words
 // come from ICU's spellout rules, in a rule set such as "%spellout-cardinal-feminine", or from a
-// hand-written list where ICU has no such form ("2 dvěma, 3 třemi, 20 dvaceti"; "- word" names the minus sign). A list composes
-// a number from its places: with "20 dvaceti" and "4 čtyřmi", 24 is "dvaceti čtyřmi"; a part it
-// cannot compose stays digits, for the voice to read. Not thread-safe: one per thread.
+// hand-written list where ICU has no such form ("2 dvěma, 3 třemi, 20 dvaceti"; "- word" names the minus sign). A list
+// composes a number from its places: with "20 dvaceti" and "4 čtyřmi", 24 is "dvaceti čtyřmi"; a part it cannot compose
+// stays digits, for the voice to read. Not thread-safe: one per thread.
 class SpokenNumbers
 {
 public:

@@ -94,6 +94,17 @@ else
     fail "russian: the key Н chooses timer mode"
 fi
 end_language russian "Обычная игра|нажми на карточку"
+# Catalan, Czech and Italian speak with Festival's voice of their language (scripts/deps installs
+# them).
+while IFS='|' read -r name language welcome voice; do
+    start_language "$name" "$welcome" "$voice" LANGUAGE="$language"
+    close_window || fail "$name: the close request is sent"
+    wait_exit 15
+done <<'LANGUAGES'
+catalan|ca|Hola, això és Numivox! Joc normal. Fes clic a la targeta per començar.|festival upc_ca_ona_hts
+czech|cs|Ahoj, tady Numivox! Obyčejná hra. Klikni na kartičku a začneme.|festival czech_dita
+italian|it|Benvenuto in Numivox! Gioco normale. Clicca sulla carta per cominciare.|festival lp_diphone
+LANGUAGES
 start_language c "$english_welcome" "$english_voice" LANG=C
 end_language c "standard mode|click flashcard"
 start_language japanese "$english_welcome" "$english_voice" LANGUAGE=ja
