@@ -14,11 +14,6 @@ namespace {
 constexpr int kSpeechPeak = 26000;
 constexpr double kMaxSpeechGain = 4.0;
 
-// Quieter than this is the background a synthesiser's silence holds (up to about 70 in
-// Festival's), not yet speech; the softest onsets of the program's words ("five", "seven")
-// rise above it within a few milliseconds.
-constexpr int kSilenceLevel = 150;
-
 } // namespace
 
 int peak(const std::vector<int16_t>& samples)
@@ -48,10 +43,10 @@ void normalizeSpeech(std::vector<int16_t>& samples)
     normalizePeak(samples, kSpeechPeak, kMaxSpeechGain);
 }
 
-void trimLeadingSilence(std::vector<int16_t>& samples, std::size_t keepSamples)
+void trimLeadingSilence(std::vector<int16_t>& samples, std::size_t keepSamples, int quietLevel)
 {
     const auto onset = std::find_if(samples.begin(), samples.end(),
-        [](int16_t sample) { return std::abs(static_cast<int>(sample)) > kSilenceLevel; });
+        [quietLevel](int16_t sample) { return std::abs(static_cast<int>(sample)) > quietLevel; });
     if (onset == samples.end())
         return;
     const auto lead = static_cast<std::size_t>(onset - samples.begin());

@@ -2,6 +2,7 @@
 
 #include "speech/audio_level.h"
 #include "speech/c_numeric_locale.h"
+#include "speech/text_encoding.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -252,17 +253,37 @@ int work(const QByteArray& text)
     return units;
 }
 
-} // namespace
-
-FestivalSynthesizer::FestivalSynthesizer(QString voice, QString setupScheme)
-    : setupCommand_(QStringLiteral("(begin (voice_%1) (set! hts_engine_params (append hts_engine_params "
-                                   "(list (list \"-r\" %2) (list \"-fm\" %3)))) %4)")
-              .arg(voice)
+// Selects the voice and gives it the children's speed: an HTS voice through its engine's own
+// parameters, with its pitch raised, any other through the duration of its segments.
+QString setupCommand(const FestivalVoice& voice, const QString& setupScheme)
+{
+    const QString speed = voice.hts
+        ? QStringLiteral(
+              "(set! hts_engine_params (append hts_engine_params (list (list \"-r\" %1) (list \"-fm\" %2))))")
               .arg(kSpeed)
               .arg(kHalfTones)
-              .arg(setupScheme))
-    , voice_(std::move(voice))
+        : QStringLiteral("(Parameter.set 'Duration_Stretch %1)").arg(1.0 / kSpeed);
+    return QStringLiteral("(begin (voice_%1) %2 %3)").arg(QLatin1String(voice.name), speed, setupScheme);
+}
+
+} // namespace
+
+FestivalSynthesizer::FestivalSynthesizer(FestivalVoice voice, QString setupScheme, NumbersInWords numbers)
+    : setupCommand_(setupCommand(voice, setupScheme))
+    , voice_(voice)
+    , numbers_(std::move(numbers))
 {
+}
+
+FestivalSynthesizer::~FestivalSynthesizer() = default;
+
+QByteArray FestivalSynthesizer::textFor(const QString& phrase) const
+{
+    if (numbers_.language.isEmpty())
+        return text_encoding::encode(phrase.trimmed(), voice_.encoding);
+    if (!speller_)
+        speller_ = std::make_unique<SpokenNumbers>(numbers_.language, numbers_.forms);
+    return text_encoding::encode(speller_->inPhrase(phrase).trimmed(), voice_.encoding);
 }
 
 bool FestivalSynthesizer::load()
@@ -272,11 +293,11 @@ bool FestivalSynthesizer::load()
     loaded_ = true;
 
     // A missing voice is found without starting Festival, which would hold 30 MB for nothing.
-    if (!voiceOnDisk(voice_))
+    if (!voiceOnDisk(QLatin1String(voice_.name)))
         return false;
     FestivalGlobal& global = festivalGlobal();
     const std::lock_guard<std::mutex> lock(global.mutex);
-    if (!startFestival(global) || !voiceInstalled(global, voice_) || !select(global, setupCommand_))
+    if (!startFestival(global) || !voiceInstalled(global, QLatin1String(voice_.name)) || !select(global, setupCommand_))
         return false;
     Synthesis first(kFirstWord, 0);
     if (!synthesizeWave(global, first))
@@ -291,7 +312,7 @@ bool FestivalSynthesizer::canSpeak(const QString& phrase) const
         return false;
     const QStringList parts = pieces(phrase);
     return std::all_of(
-        parts.begin(), parts.end(), [](const QString& piece) { return work(piece.toUtf8()) <= kMaxWork; });
+        parts.begin(), parts.end(), [this](const QString& piece) { return work(textFor(piece)) <= kMaxWork; });
 }
 
 QStringList FestivalSynthesizer::pieces(const QString& phrase) const
@@ -307,7 +328,7 @@ QStringList FestivalSynthesizer::pieces(const QString& phrase) const
 std::vector<int16_t> FestivalSynthesizer::doSynthesize(const QString& phrase, const StopCheck& shouldStop)
 {
     std::vector<int16_t> samples;
-    const QByteArray text = phrase.trimmed().toUtf8();
+    const QByteArray text = textFor(phrase);
     if (text.isEmpty() || work(text) > kMaxWork || !load() || (shouldStop && shouldStop()))
         return samples;
 
@@ -328,6 +349,7 @@ std::vector<int16_t> FestivalSynthesizer::doSynthesize(const QString& phrase, co
         samples[static_cast<std::size_t>(i)] = wave.a_no_check(i, 0);
     audio_level::normalizeSpeech(samples);
     // The voice starts every phrase with about 200 ms of silence, which would only delay it.
-    audio_level::trimLeadingSilence(samples, static_cast<std::size_t>(sampleRate_) * kLeadInMs / 1000);
+    audio_level::trimLeadingSilence(
+        samples, static_cast<std::size_t>(sampleRate_) * kLeadInMs / 1000, voice_.quietLevel);
     return samples;
 }

@@ -9,9 +9,18 @@
 
 namespace {
 
+// A Festival voice of a language, spoken before its eSpeak NG voice: the numbers are as for
+// LanguageVoice.
+struct FestivalLanguageVoice
+{
+    FestivalVoice voice;
+    const char* numbers;
+};
+
 // The voice of each language the program speaks. English is Festival's, with eSpeak's for a
-// machine without it; every other language has eSpeak NG's voice of that language, the best
-// Debian's main archive has for it (the same children's speed and pitch as in English, see
+// machine without it; Catalan, Czech and Italian speak with Festival's voice of their language
+// where it is installed; every language has eSpeak NG's voice of that language, the best
+// Debian's main archive has for the others (the same children's speed and pitch as in English, see
 // EspeakSynthesizer). An eSpeak voice is there when its voice file and its dictionary are,
 // both named relative to eSpeak's data folder. Where the voice reads some numbers wrong, it is
 // given every number in words (see SpokenNumbers): in ICU's default rule set (""), another
@@ -23,6 +32,7 @@ struct LanguageVoice
     const char* voiceFile;
     const char* dictionary;
     const char* numbers = nullptr; // null: the voice reads every digit right
+    const FestivalLanguageVoice* festival = nullptr; // a clearer voice, where Debian has one
 };
 
 // eSpeak NG 1.51 reads "1" in Russian as "ойдин", and 1000 as "одна тысяч"; Ukrainian 1000 as
@@ -46,6 +56,16 @@ constexpr const char* kJapaneseKana
       "1000 せん, 2000 にせん, 3000 さんぜん, 4000 よんせん, 5000 ごせん, "
       "6000 ろくせん, 7000 ななせん, 8000 はっせん, 9000 きゅうせん, 10000 いちまん";
 
+// Festival's voices of three languages, each chosen by what it said of every phrase of the program
+// (bench/festival_words) and wanting its text in its own character set. Catalan's front end reads
+// 1000 as "un zero zero zero" and 21 as "dos un": it is given words. Czech's and Italian's read
+// every number of the program right.
+// Catalan's voice breathes for half a second before each phrase, at up to 650: what is below 1500
+// is not yet speech.
+constexpr FestivalLanguageVoice kCatalanFestival { { "upc_ca_ona_hts", "ISO-8859-15", true, 1500 }, kIcuDefault };
+constexpr FestivalLanguageVoice kCzechFestival { { "czech_dita", "ISO-8859-2", false }, nullptr };
+constexpr FestivalLanguageVoice kItalianFestival { { "lp_diphone", "ISO-8859-1", false }, nullptr };
+
 constexpr const char* kEnglish = "en";
 
 const LanguageVoice kVoices[] = {
@@ -54,14 +74,14 @@ const LanguageVoice kVoices[] = {
     { "fr", { "fr", nullptr }, "lang/roa/fr", "fr_dict" },
     { "de", { "de", nullptr }, "lang/gmw/de", "de_dict" },
     { "pt_BR", { "pt-br", nullptr }, "lang/roa/pt-BR", "pt_dict" },
-    { "it", { "it", nullptr }, "lang/roa/it", "it_dict" },
+    { "it", { "it", nullptr }, "lang/roa/it", "it_dict", nullptr, &kItalianFestival },
     { "nl", { "nl", nullptr }, "lang/gmw/nl", "nl_dict" },
     { "pl", { "pl", nullptr }, "lang/zlw/pl", "pl_dict" },
     { "tr", { "tr", nullptr }, "lang/trk/tr", "tr_dict" },
     { "ru", { "ru", nullptr }, "lang/zle/ru", "ru_dict", kIcuDefault },
     { "uk", { "uk", nullptr }, "lang/zle/uk", "uk_dict", kIcuDefault },
-    { "ca", { "ca", nullptr }, "lang/roa/ca", "ca_dict" },
-    { "cs", { "cs", nullptr }, "lang/zlw/cs", "cs_dict", kCzechThousands },
+    { "ca", { "ca", nullptr }, "lang/roa/ca", "ca_dict", nullptr, &kCatalanFestival },
+    { "cs", { "cs", nullptr }, "lang/zlw/cs", "cs_dict", kCzechThousands, &kCzechFestival },
     { "el", { "el", nullptr }, "lang/grk/el", "el_dict" },
     { "sv", { "sv", nullptr }, "lang/gmq/sv", "sv_dict" },
     { "pt", { "pt", nullptr }, "lang/roa/pt", "pt_dict" }, // Portugal's
@@ -99,6 +119,13 @@ bool isEnglish(const LanguageVoice& voice)
     return std::strcmp(voice.language, kEnglish) == 0;
 }
 
+NumbersInWords numbersFor(const LanguageVoice& voice, const char* numbers)
+{
+    if (!numbers)
+        return {};
+    return { QLatin1String(voice.language), QString::fromUtf8(numbers) };
+}
+
 bool espeakVoiceInstalled(const LanguageVoice& voice)
 {
     const QString data = EspeakSynthesizer::dataPath() + QLatin1Char('/');
@@ -124,11 +151,18 @@ std::vector<std::unique_ptr<SpeechSynthesizer>> candidates(const QString& langua
         voice = find(QLatin1String(kEnglish));
         voices.push_back(std::make_unique<FestivalSynthesizer>());
     }
-    NumbersInWords numbers;
-    if (voice->numbers)
-        numbers = { QLatin1String(voice->language), QString::fromUtf8(voice->numbers) };
-    voices.push_back(std::make_unique<EspeakSynthesizer>(voice->espeak, numbers));
+    if (voice->festival) {
+        voices.push_back(std::make_unique<FestivalSynthesizer>(
+            voice->festival->voice, QString(), numbersFor(*voice, voice->festival->numbers)));
+    }
+    voices.push_back(std::make_unique<EspeakSynthesizer>(voice->espeak, numbersFor(*voice, voice->numbers)));
     return voices;
+}
+
+NumbersInWords festivalNumbers(const QString& language)
+{
+    const LanguageVoice* voice = find(language);
+    return voice && voice->festival ? numbersFor(*voice, voice->festival->numbers) : NumbersInWords();
 }
 
 std::unique_ptr<SpeechSynthesizer> loadFirst(std::vector<std::unique_ptr<SpeechSynthesizer>> voices)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "speech/spoken_numbers.h"
+
 #include <QString>
 
 #include <memory>
@@ -16,6 +18,9 @@ bool hasVoice(const QString& language);
 
 // The candidates for the language (or for English), best first, none loaded yet.
 std::vector<std::unique_ptr<SpeechSynthesizer>> candidates(const QString& language);
+
+// How the numbers reach the language's Festival voice, for the benchmarks.
+NumbersInWords festivalNumbers(const QString& language);
 
 // Loads the candidates in order on the calling thread and returns the first that loads, or
 // null. Loading may fail by throwing as well.

@@ -139,7 +139,8 @@ click_twips 3000 3500
 wait_phrase "تافيكا تَكتُب: ١ زائِد ١ يُساوي ٢. هل تافيكا على حَقّ؟" "$since" 60 ||
     fail "arabic: the picture lies left of the card"
 end_language arabic "اللُّعْبَةُ العادِيَّةُ|اِضغَط على البِطاقَةِ" $((11610 - 1050))
-# The languages written in letters of their own, and Swahili: the welcome is in the language's
+# The languages written in letters of their own, Swahili, and the languages that speak with a
+# Festival voice of their own (scripts/deps installs them): the welcome is in the language's
 # letters (a Perl pattern), said in the language's voice.
 while IFS='|' read -r name language voice letters; do
     start_speaking "$name" LANGUAGE="$language"
@@ -157,6 +158,9 @@ korean|ko_KR|espeak-ng ko|^\p{Hangul}
 bengali|bn|espeak-ng bn|^\p{Bengali}
 tamil|ta|espeak-ng ta|^\p{Tamil}
 swahili|sw|espeak-ng sw|^Habari
+catalan|ca|festival upc_ca_ona_hts|^Hola, això és Numivox
+czech|cs|festival czech_dita|^Ahoj, tady Numivox
+italian|it|festival lp_diphone|^Benvenuto in Numivox
 ROWS
 start_language c "$english_welcome" "$english_voice" LANG=C
 end_language c "standard mode|click flashcard"

@@ -67,7 +67,7 @@ void TestEngineVoices::speaksWithFestivalAtItsRate()
 void TestEngineVoices::fallsBackToEspeakWhenFestivalCannotSpeak()
 {
     std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
-    voices.push_back(std::make_unique<FestivalSynthesizer>(QStringLiteral("no_such_voice")));
+    voices.push_back(std::make_unique<FestivalSynthesizer>(FestivalVoice { "no_such_voice" }));
     voices.push_back(std::make_unique<RecordingSynthesizer>(probe_));
     engine_ = std::make_unique<QueuedSpeechEngine>(std::move(voices), std::make_unique<FakeOutput>(probe_));
     say(*engine_, { "standard mode" });
@@ -87,8 +87,7 @@ void TestEngineVoices::festivalErrorHandsTheNextPhraseToEspeak()
         (if (string-matches name ".*boom.*") (let ((cells nil)) (while t (set! cells (cons name cells)))))
         (english_token_to_words token name))))";
     std::vector<std::unique_ptr<SpeechSynthesizer>> voices;
-    voices.push_back(std::make_unique<FestivalSynthesizer>(
-        QString::fromLatin1(FestivalSynthesizer::kProgramVoice), runsOutOfStorage));
+    voices.push_back(std::make_unique<FestivalSynthesizer>(FestivalSynthesizer::kProgramVoice, runsOutOfStorage));
     voices.push_back(std::make_unique<RecordingSynthesizer>(probe_));
     engine_ = std::make_unique<QueuedSpeechEngine>(std::move(voices), std::make_unique<FakeOutput>(probe_));
     say(*engine_, { "standard mode" });

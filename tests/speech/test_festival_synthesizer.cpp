@@ -95,7 +95,7 @@ void TestFestivalSynthesizer::phrasesArePlayedClauseByClause()
 void TestFestivalSynthesizer::missingVoiceDoesNotStartFestival()
 {
     const long before = residentBytes();
-    FestivalSynthesizer missing(QStringLiteral("no_such_voice"));
+    FestivalSynthesizer missing(FestivalVoice { "no_such_voice" });
     QVERIFY(!missing.load());
     QVERIFY(missing.synthesize("timer mode").empty());
     const long afterMissing = residentBytes();
@@ -127,7 +127,7 @@ void TestFestivalSynthesizer::errorInsideFestivalEndsItsUseForGood()
     // A hook that takes the wave away from any phrase with "boom" once it is made. Festival's C++
     // code then finds no wave outside any Scheme evaluation of its own that would catch the
     // error: only the program's own error target stands between it and the end of the process.
-    FestivalSynthesizer failing(QString::fromLatin1(FestivalSynthesizer::kProgramVoice),
+    FestivalSynthesizer failing(FestivalSynthesizer::kProgramVoice,
         R"((set! after_synth_hooks (list (lambda (utt)
                (if (string-matches (utt.feat utt 'iform) ".*boom.*") (utt.relation.delete utt 'Wave)) utt))))");
     QVERIFY(failing.load());

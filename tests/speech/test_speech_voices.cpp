@@ -1,9 +1,13 @@
 #include "speech/audio_level.h"
+#include "speech/festival_synthesizer.h"
 #include "speech/language_voices.h"
 #include "speech/speech_synthesizer.h"
 #include "speech/speech_voices.h"
+#include "speech/text_encoding.h"
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -27,6 +31,8 @@ class TestSpeechVoices : public QObject
 private slots:
     void knowsWhichLanguagesHaveAVoice();
     void languagesSpeakWithTheirOwnVoice();
+    void festivalVoicesReadTheirLanguage_data();
+    void festivalVoicesReadTheirLanguage();
 };
 
 void TestSpeechVoices::knowsWhichLanguagesHaveAVoice()
@@ -59,6 +65,56 @@ void TestSpeechVoices::languagesSpeakWithTheirOwnVoice()
     QVERIFY(inGerman.size() > 1.1 * inEnglish.size());
     QVERIFY(similar(englishEspeak->synthesize(number).size(), inEnglish.size()));
     QVERIFY(similar(german->synthesize(number).size(), inGerman.size()));
+}
+
+void TestSpeechVoices::festivalVoicesReadTheirLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QString>("words"); // every letter of the language that ASCII lacks
+    QTest::newRow("Catalan") << "ca" << "upc_ca_ona_hts" << "festvox-ca-ona-hts"
+                             << "això és què només cançó òpera àvia veïna pingüí";
+    QTest::newRow("Czech") << "cs" << "czech_dita" << "festvox-czech-dita"
+                           << "příliš žluťoučký kůň úpěl ďábelské ódy";
+    QTest::newRow("Italian") << "it" << "lp_diphone" << "festvox-italp16k" << "perché è così più città";
+}
+
+// Each language with a Festival voice speaks with it first, and eSpeak NG's voice of the language
+// takes over the phrases it will not speak. The voice's front end reads every letter of the
+// language as that letter: given the text in the wrong character set, it reads a letter it does
+// not know as a word of its own ("neznámý").
+void TestSpeechVoices::festivalVoicesReadTheirLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, voice);
+    QFETCH(QString, package);
+    QFETCH(QString, words);
+    const auto candidates = language_voices::candidates(language);
+    QCOMPARE(candidates.size(), std::size_t(2));
+    QCOMPARE(candidates.back()->name(), QStringLiteral("espeak-ng ") + language);
+    auto* festival = dynamic_cast<FestivalSynthesizer*>(candidates.front().get());
+    QVERIFY(festival);
+    QCOMPARE(festival->name(), QStringLiteral("festival ") + voice);
+    if (!festival->load())
+        QSKIP(qPrintable(QStringLiteral("the voice %1 is not installed (Debian package %2)").arg(voice, package)));
+
+    QTemporaryDir folder;
+    const QString heard = folder.filePath(QStringLiteral("words"));
+    FestivalSynthesizer listening(festival->voice(),
+        QStringLiteral(R"((set! after_synth_hooks (list (lambda (utt)
+        (let ((fd (fopen "%1" "a")))
+          (mapcar (lambda (word) (format fd "%s " (item.name word))) (utt.relation.items utt 'Word))
+          (format fd "\n")
+          (fclose fd))
+        utt))))")
+            .arg(heard));
+    QVERIFY(!listening.synthesize(words).empty());
+    QFile file(heard);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // The last phrase heard: loading the voice said a first word.
+    const QByteArray phrase = file.readAll().trimmed().split('\n').last();
+    QCOMPARE(text_encoding::decode(phrase, festival->voice().encoding).trimmed().toLower(), words);
 }
 
 QTEST_GUILESS_MAIN(TestSpeechVoices)
