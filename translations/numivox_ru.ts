@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
     <name>AccessibleTexts</name>
@@ -107,10 +108,10 @@
         <source>smallest and largest number</source>
         <translation>самое маленькое и самое большое число</translation>
     </message>
-<message>
+    <message>
         <source>-</source>
         <comment>numbers said in from 1 to 6</comment>
-        <extracomment>Never shown. How the voice must say the numbers of "1 to 6" in the key help, where it reads the digits in the wrong form: ICU's rule set of the form ("%spellout-cardinal-masculine-genitive" for Russian "от одного до шести"), or number and word separated by commas where ICU has none ("1 одного, 6 шести"). Keep "-" where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers of &quot;1 to 6&quot; in the key help, where it reads the digits in the wrong form: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-masculine-genitive&quot; for Russian &quot;от одного до шести&quot;), or number and word separated by commas where ICU has none (&quot;1 одного, 6 шести&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>%spellout-cardinal-masculine-genitive</translation>
     </message>
 </context>
@@ -118,8 +119,8 @@
     <name>Fonts</name>
     <message>
         <source>-</source>
-        <comment>fonts of the language's letters</comment>
-        <extracomment>Not shown: the font families (comma-separated, best first) that draw the language's letters as its children read them, where Comic Neue has none; "-" for none.</extracomment>
+        <comment>fonts of the language&apos;s letters</comment>
+        <extracomment>Not shown: the font families (comma-separated, best first) that draw the language&apos;s letters as its children read them, where Comic Neue has none; &quot;-&quot; for none.</extracomment>
         <translation>-</translation>
     </message>
 </context>
@@ -128,7 +129,7 @@
     <message>
         <source>S</source>
         <comment>key of the Standard button</comment>
-        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language's keyboard.</extracomment>
+        <extracomment>The one letter the child presses for the Standard button, best the initial of its caption. The four letters of the buttons and the loudspeaker must differ from each other and from X (multiplication), and be keys of the language&apos;s keyboard.</extracomment>
         <translation>О</translation>
     </message>
     <message>
@@ -155,7 +156,7 @@
     </message>
     <message>
         <source>Return</source>
-        <extracomment>The main Enter key; the same name as the keypad's Enter is fine.</extracomment>
+        <extracomment>The main Enter key; the same name as the keypad&apos;s Enter is fine.</extracomment>
         <translation>Enter</translation>
     </message>
     <message>
@@ -168,7 +169,7 @@
     <name>NumberText</name>
     <message>
         <source>0123456789</source>
-        <extracomment>Not shown: the ten digits, 0 to 9, a teacher of the language writes sums with on paper at school ("٠١٢٣٤٥٦٧٨٩"). The card, the possible answers and the number lists show them.</extracomment>
+        <extracomment>Not shown: the ten digits, 0 to 9, a teacher of the language writes sums with on paper at school (&quot;٠١٢٣٤٥٦٧٨٩&quot;). The card, the possible answers and the number lists show them.</extracomment>
         <translation>0123456789</translation>
     </message>
 </context>
@@ -218,7 +219,7 @@
     <message>
         <source>-</source>
         <comment>numbers said before seconds</comment>
-        <extracomment>Never shown. The numbers the voice must say as words before "seconds", in the form that noun needs, as number and word separated by commas: Polish "1 jedna, 2 dwie". Keep "-" where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers before &quot;seconds&quot;, where it reads the digits in the wrong form for that noun: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-feminine&quot;), or number and word separated by commas where ICU has none (&quot;1 jedna, 2 dwie&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>%spellout-cardinal-feminine</translation>
     </message>
     <message numerus="yes">
@@ -253,7 +254,7 @@
     <message>
         <source>-</source>
         <comment>numbers said after divided by</comment>
-        <extracomment>Never shown. The numbers the voice must say as words after "divided by", in the form that word needs, as number and word separated by commas: Czech "2 dvěma, 3 třemi". Keep "-" where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers after &quot;divided by&quot;, where it reads the digits in the wrong form: ICU&apos;s rule set of the form, or number and word separated by commas where ICU has none (Czech &quot;2 dvěma, 3 třemi, 20 dvaceti&quot;: 24 is composed &quot;dvaceti čtyřmi&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>-</translation>
     </message>
     <message>
@@ -339,7 +340,7 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>Not shown: "RTL" for a language read from right to left (the whole window is then mirrored), "LTR" otherwise.</extracomment>
+        <extracomment>Not shown: &quot;RTL&quot; for a language read from right to left (the whole window is then mirrored), &quot;LTR&quot; otherwise.</extracomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -347,7 +348,7 @@
     <name>WindowLayout</name>
     <message>
         <source>left</source>
-        <extracomment>Not shown: the side of the numbers a teacher of the language writes the operation sign on, on paper at school: "left" (as in English) or "right". The rule line goes under both.</extracomment>
+        <extracomment>Not shown: the side of the numbers a teacher of the language writes the operation sign on, on paper at school: &quot;left&quot; (as in English) or &quot;right&quot;. The rule line goes under both.</extracomment>
         <translation>left</translation>
     </message>
 </context>

@@ -110,6 +110,19 @@
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>namba ndogo kabisa na kubwa kabisa</translation>
+    </message>
+</context>
+<context>
+    <name>Fonts</name>
+    <message>
+        <source>-</source>
+        <comment>fonts of the language&apos;s letters</comment>
+        <extracomment>Not shown: the font families (comma-separated, best first) that draw the language&apos;s letters as its children read them, where Comic Neue has none; &quot;-&quot; for none.</extracomment>
+        <translation>-</translation>
+    </message>
 </context>
 <context>
     <name>KeyNames</name>
@@ -150,6 +163,14 @@
         <source>Enter</source>
         <extracomment>The Enter key of the keypad.</extracomment>
         <translation>Enter</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>0123456789</source>
+        <extracomment>Not shown: the ten digits, 0 to 9, a teacher of the language writes sums with on paper at school (&quot;٠١٢٣٤٥٦٧٨٩&quot;). The card, the possible answers and the number lists show them.</extracomment>
+        <translation>0123456789</translation>
     </message>
 </context>
 <context>
@@ -311,6 +332,22 @@
     <message>
         <source>division</source>
         <translation>kugawanya</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language read from right to left (the whole window is then mirrored), &quot;LTR&quot; otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLayout</name>
+    <message>
+        <source>left</source>
+        <extracomment>Not shown: the side of the numbers a teacher of the language writes the operation sign on, on paper at school: &quot;left&quot; (as in English) or &quot;right&quot;. The rule line goes under both.</extracomment>
+        <translation>left</translation>
     </message>
 </context>
 </TS>

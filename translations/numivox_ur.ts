@@ -104,6 +104,16 @@
         <source>%1. %2</source>
         <translation>%1۔ %2</translation>
     </message>
+    <message>
+        <source>smallest and largest number</source>
+        <translation>سب سے چھوٹا اور سب سے بڑا عدد</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>numbers said in from 1 to 6</comment>
+        <extracomment>Never shown. How the voice must say the numbers of &quot;1 to 6&quot; in the key help, where it reads the digits in the wrong form: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-masculine-genitive&quot; for Russian &quot;от одного до шести&quot;), or number and word separated by commas where ICU has none (&quot;1 одного, 6 шести&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <translation>-</translation>
+    </message>
 </context>
 <context>
     <name>Fonts</name>
@@ -208,7 +218,7 @@
     <message>
         <source>-</source>
         <comment>numbers said before seconds</comment>
-        <extracomment>Never shown. The numbers the voice must say as words before &quot;seconds&quot;, in the form that noun needs, as number and word separated by commas: Polish &quot;1 jedna, 2 dwie&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers before &quot;seconds&quot;, where it reads the digits in the wrong form for that noun: ICU&apos;s rule set of the form (&quot;%spellout-cardinal-feminine&quot;), or number and word separated by commas where ICU has none (&quot;1 jedna, 2 dwie&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>-</translation>
     </message>
     <message numerus="yes">
@@ -242,7 +252,7 @@
     <message>
         <source>-</source>
         <comment>numbers said after divided by</comment>
-        <extracomment>Never shown. The numbers the voice must say as words after &quot;divided by&quot;, in the form that word needs, as number and word separated by commas: Czech &quot;2 dvěma, 3 třemi&quot;. Keep &quot;-&quot; where the voice says the digits right.</extracomment>
+        <extracomment>Never shown. How the voice must say the numbers after &quot;divided by&quot;, where it reads the digits in the wrong form: ICU&apos;s rule set of the form, or number and word separated by commas where ICU has none (Czech &quot;2 dvěma, 3 třemi, 20 dvaceti&quot;: 24 is composed &quot;dvaceti čtyřmi&quot;). Keep &quot;-&quot; where the voice says the digits right.</extracomment>
         <translation>-</translation>
     </message>
     <message>
