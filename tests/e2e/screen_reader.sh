@@ -160,7 +160,7 @@ else
     pass "the timer list is not announced as focused when a digit chooses the time"
 fi
 # Where-am-I after S reads the card, the button whose key is Space, and not the list.
-after_s=$(sed -n '/^\(notification \)\?standard mode/,$p' "$E2E_WORK/said.txt" | tr '\n' ' ')
+after_s=$(sed -n '/standard mode/,$p' <<<"$after_timer" | tr '\n' ' ')
 check "where-am-I after S names the card" grep -qE "(push )?button\.? Space" <<<"$after_s"
 
 step "each card reaches Orca once"
