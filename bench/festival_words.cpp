@@ -32,9 +32,9 @@ namespace {
 QStringList programPhrases()
 {
     QStringList phrases = { Phrases::welcome(), Phrases::standardMode(), Phrases::clickFlashcard(),
-        Phrases::interactiveMode(), Phrases::clickPossibleAnswers(), Phrases::chooseTimerValue(),
-        Phrases::timerMode(), Phrases::revealHint(), Phrases::continueHint(), Phrases::answerHint(),
-        Phrases::wrongAnswer(), Phrases::rangeComplaint(), Phrases::greeting() };
+        Phrases::interactiveMode(), Phrases::clickPossibleAnswers(), Phrases::chooseTimerValue(), Phrases::timerMode(),
+        Phrases::revealHint(), Phrases::continueHint(), Phrases::answerHint(), Phrases::wrongAnswer(),
+        Phrases::rangeComplaint(), Phrases::greeting() };
     for (const char* operation : { "addition", "subtraction", "multiplication", "division" })
         phrases << Phrases::operationName(QLatin1String(operation));
     for (int seconds = 2; seconds <= 6; ++seconds)
@@ -112,7 +112,8 @@ QString doubt(const QString& token, const QStringList& words, const QStringList&
     }
     if (withoutMarks(words.join(QString())) != withoutMarks(plain))
         return QStringLiteral("read as other words: ") + words.join(QLatin1Char(' '));
-    const int sounds = static_cast<int>(segments.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+    const int sounds
+        = static_cast<int>(segments.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
     const int expected = letters(token);
     if (sounds * 2 < expected || sounds > expected * 3 / 2 + 2)
         return QStringLiteral("%1 sounds for %2 letters").arg(sounds).arg(expected);
