@@ -5,6 +5,17 @@
 # null sink. A round of each mode is played by keys; Orca's debug log (written whole when Orca
 # quits) tells what Orca said, the program's speech log what the program meant to say.
 # usage: screen_reader.sh NUMIVOX X_WINDOW_TOOL
+# Orca 48 sometimes stops in the middle of a round and has to be killed (2 of 6 runs on Debian 13):
+# such a round says nothing about the program, so it is played once more.
+if [ -z "${SCREEN_READER_HUNG_MARK:-}" ]; then
+    mark=$(mktemp -u "${TMPDIR:-/tmp}/numivox-orca-hung.XXXXXX")
+    SCREEN_READER_HUNG_MARK=$mark bash "$0" "$@" && exit 0
+    status=$?
+    [ -e "$mark" ] || exit "$status"
+    rm -f "$mark"
+    echo "-- Orca hung and was killed: the round is played once more"
+    SCREEN_READER_HUNG_MARK=/dev/null/none exec bash "$0" "$@"
+fi
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -62,7 +73,11 @@ stop_orca() {
             kill -0 "$ORCA_PID" 2>/dev/null || break
             sleep 0.1
         done
-        kill -0 "$ORCA_PID" 2>/dev/null && { kill -KILL "$ORCA_PID"; fail "Orca quits when the screen reader is switched off"; }
+        if kill -0 "$ORCA_PID" 2>/dev/null; then
+            kill -KILL "$ORCA_PID"
+            : 2>/dev/null >"$SCREEN_READER_HUNG_MARK"
+            fail "Orca quits when the screen reader is switched off"
+        fi
     fi
     wait "$ORCA_PID" 2>/dev/null
     ORCA_PID=""
