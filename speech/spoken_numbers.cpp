@@ -47,10 +47,10 @@ qint64 lowestPlace(qint64 number)
 
 SpokenNumbers::SpokenNumbers(const QString& language, const QString& forms)
 {
-    const QString spec = forms.trimmed();
-    if (spec == QLatin1String("-"))
+    const QString given = forms.trimmed();
+    if (given == QLatin1String("-"))
         return;
-    if (spec.isEmpty() || spec.startsWith(QLatin1Char('%'))) {
+    if (given.isEmpty() || given.startsWith(QLatin1Char('%'))) {
         UErrorCode status = U_ZERO_ERROR;
         auto spellout = std::unique_ptr<Icu>(
             new Icu { { icu::URBNF_SPELLOUT, icu::Locale(language.toLatin1().constData()), status } });
@@ -60,12 +60,12 @@ SpokenNumbers::SpokenNumbers(const QString& language, const QString& forms)
         const icu::Locale actual = spellout->format.getLocale(ULOC_ACTUAL_LOCALE, status);
         if (U_FAILURE(status) || QLatin1String(actual.getLanguage()) != language.section(QLatin1Char('_'), 0, 0))
             return;
-        m_ruleSet = spec.isEmpty() ? fromIcu(spellout->format.getDefaultRuleSetName()) : spec;
+        m_ruleSet = given.isEmpty() ? fromIcu(spellout->format.getDefaultRuleSetName()) : given;
         if (hasRuleSet(spellout->format, m_ruleSet))
             m_icu = std::move(spellout);
         return;
     }
-    for (const QString& pair : spec.split(QLatin1Char(','))) {
+    for (const QString& pair : given.split(QLatin1Char(','))) {
         const QString entry = pair.trimmed();
         const qsizetype blank = entry.indexOf(QLatin1Char(' '));
         if (blank > 0 && entry.left(blank) == QLatin1String("-")) {
