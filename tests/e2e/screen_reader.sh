@@ -58,22 +58,23 @@ start_orca() {
     sleep 1
 }
 
-# Orca quits by itself when the setting goes false; its log is whole only then.
-stop_orca() {
-    reader_setting false
+# orca_ends_within TENTHS: true once Orca has ended, false if it still runs after that long.
+orca_ends_within() {
     local i
-    for ((i = 0; i < 100; i++)); do
-        kill -0 "$ORCA_PID" 2>/dev/null || break
+    for ((i = 0; i < $1; i++)); do
+        kill -0 "$ORCA_PID" 2>/dev/null || return 0
         sleep 0.1
     done
-    if kill -0 "$ORCA_PID" 2>/dev/null; then
-        # Orca 48 may miss the setting; it ends on SIGTERM then, and writes the rest of its log.
+    ! kill -0 "$ORCA_PID" 2>/dev/null
+}
+
+# Orca quits by itself when the setting goes false; its log is whole only then. Orca 48 may miss
+# the setting; it ends on SIGTERM then, and writes the rest of its log.
+stop_orca() {
+    reader_setting false
+    if ! orca_ends_within 100; then
         kill -TERM "$ORCA_PID"
-        for ((i = 0; i < 100; i++)); do
-            kill -0 "$ORCA_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        if kill -0 "$ORCA_PID" 2>/dev/null; then
+        if ! orca_ends_within 100; then
             kill -KILL "$ORCA_PID"
             : 2>/dev/null >"$SCREEN_READER_HUNG_MARK"
             fail "Orca quits when the screen reader is switched off"
